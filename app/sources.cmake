@@ -1,0 +1,1 @@
+kelvora_exe(main.cpp)

@@ -1,0 +1,1 @@
+kelvora_portable(TrayTip.cpp TrayNotify.cpp)

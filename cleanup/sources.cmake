@@ -1,0 +1,1 @@
+kelvora_portable(AnsiText.cpp ProcessName.cpp ListFile.cpp OptimisationRun.cpp)

@@ -1,0 +1,1 @@
+kelvora_portable(NetworkBatch.cpp ShortcutPaths.cpp)

@@ -22,7 +22,6 @@ using TColour = int32_t;
 constexpr TColour kSystemColourFlag = static_cast<TColour>(0xFF000000u);
 constexpr TColour SystemColour(int index) { return static_cast<TColour>(0xFF000000u | (index & 0xFF)); }
 constexpr bool IsSystemColour(TColour c) { return c < 0; }
-constexpr TColour kMagenta = 0xFF00FF;
 // "Not given" marker of the title text colours.
 constexpr TColour kTitleColourNotGiven = 0x1FFFFFFF;
 

@@ -1,0 +1,12 @@
+#include "skin/data/SkinPlatform.h"
+
+uint32_t ClassicSkinPlatform::SysColour(int index) const {
+    // 0x00BBGGRR values of the standard Windows scheme, by system colour index.
+    static const uint32_t kClassic[31] = {
+        0xC8D0D4, 0xA56E3A, 0x6A240A, 0x808080, 0xC8D0D4, 0xFFFFFF, 0x000000, 0x000000,
+        0x000000, 0xFFFFFF, 0xC8D0D4, 0xC8D0D4, 0x808080, 0x6A240A, 0xFFFFFF, 0xC8D0D4,
+        0x808080, 0x808080, 0x000000, 0xC8D0D4, 0xFFFFFF, 0x404040, 0xC8D0D4, 0x000000,
+        0xE1FFFF, 0xB5B5B5, 0x800000, 0xF0CAA6, 0xC0C0C0, 0x6A240A, 0xC8D0D4,
+    };
+    return (index >= 0 && index < 31) ? kClassic[index] : 0;
+}

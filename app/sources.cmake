@@ -1,1 +1,2 @@
+kelvora_portable(JpegImage.cpp)
 kelvora_exe(main.cpp)

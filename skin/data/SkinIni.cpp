@@ -86,7 +86,8 @@ bool ParseIntegerText(std::string_view s, int32_t& out) {
 }
 
 void TSkinIni::LoadFromStream(const uint8_t* data, size_t size) {
-    LoadFromText(std::string_view(reinterpret_cast<const char*>(data), data ? size : 0));
+    if (!data) return;  // no stream: nothing to read, nothing changes
+    LoadFromText(std::string_view(reinterpret_cast<const char*>(data), size));
 }
 
 void TSkinIni::LoadFromText(std::string_view text) {

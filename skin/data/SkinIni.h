@@ -13,7 +13,7 @@
 class TSkinIni {
 public:
     // Builds the line and section lists from the text; previous content is discarded.
-    // The text ends at its end or at the first NUL byte.
+    // The text ends at its end or at the first NUL byte. No data (nullptr) changes nothing.
     void LoadFromStream(const uint8_t* data, size_t size);
     void LoadFromStream(const std::vector<uint8_t>& bytes) { LoadFromStream(bytes.data(), bytes.size()); }
     void LoadFromText(std::string_view text);

@@ -1,6 +1,6 @@
 #include "tray/SimpleTimer.h"
 
-#include "tray/UtilWindow.h"
+#include "tray/HiddenWindow.h"
 
 #include <windows.h>
 
@@ -38,7 +38,7 @@ private:
         if (it != liveTimers.end()) (*it)->Tick();
     }
 
-    UtilWindow window_;
+    HiddenWindow window_;
 };
 
 // Destroyed at module end if a timer is still alive then.

@@ -1,4 +1,4 @@
-#include "tray/UtilWindow.h"
+#include "tray/HiddenWindow.h"
 
 #include <stdexcept>
 
@@ -19,17 +19,17 @@ bool EnsureClass(HINSTANCE instance) {
 }
 }  // namespace
 
-UtilWindow::UtilWindow(Callback callback, void* context) : callback_(callback), context_(context) {
+HiddenWindow::HiddenWindow(Callback callback, void* context) : callback_(callback), context_(context) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     if (!EnsureClass(instance)) throw std::runtime_error("Cannot register the utility window class");
     window_ = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr,
                               nullptr, instance, nullptr);
     if (!window_) throw std::runtime_error("Cannot create a utility window");
     SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UtilWindow::Route));
+    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HiddenWindow::Route));
 }
 
-UtilWindow::~UtilWindow() {
+HiddenWindow::~HiddenWindow() {
     // Detach first: the messages of the destruction itself must not reach an owner that
     // is going away.
     SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DefWindowProcA));
@@ -37,8 +37,8 @@ UtilWindow::~UtilWindow() {
     DestroyWindow(window_);
 }
 
-LRESULT CALLBACK UtilWindow::Route(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<UtilWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+LRESULT CALLBACK HiddenWindow::Route(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<HiddenWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
     // Copied first: the callback may end the owner, and with it this object.
     const Callback callback = self->callback_;

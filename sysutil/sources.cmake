@@ -1,1 +1,2 @@
 kelvora_portable(NetworkBatch.cpp ShortcutPaths.cpp)
+kelvora_win32(SystemFolders.cpp NetworkRefresh.cpp Shortcut.cpp)

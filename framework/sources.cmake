@@ -1,0 +1,5 @@
+# Window framework: portable core (objects, components, string lists, errors, properties
+# by name) and the Win32 layer (controls, forms, menus, timer, application).
+kelvora_portable(Object.cpp Properties.cpp Exceptions.cpp Component.cpp StringList.cpp)
+kelvora_host_only(FileIoHost.cpp CodePageHost.cpp)
+kelvora_win32(FileIoWin32.cpp CodePageWin32.cpp)

@@ -1,2 +1,4 @@
-kelvora_portable(JpegImage.cpp)
-kelvora_exe(main.cpp)
+# Application shell: entry point, main window and its layout, banner decoding, resources.
+kelvora_portable(JpegImage.cpp Sites.cpp)
+kelvora_win32(SingleInstance.cpp BannerResource.cpp RunBindings.cpp TrayHooks.cpp Unit1.cpp Unit1Layout.cpp)
+kelvora_exe(main.cpp Kelvora.rc)

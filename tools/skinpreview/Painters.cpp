@@ -1,0 +1,213 @@
+#include "tools/skinpreview/Painters.h"
+
+#include <algorithm>
+
+#include "skin/data/ImgUtil.h"
+
+namespace {
+
+constexpr uint32_t kSystemShadow = 0x808080;  // clBtnShadow of the classic scheme
+constexpr uint32_t kBlack = 0x000000;
+
+uint32_t Face(const TSkinDefinition& skin) { return Resolve(skin.ButtonFace()); }
+
+}  // namespace
+
+void Fill(PixelBuffer& px, const TRect& r, uint32_t colour) {
+    const TRect c = r.Intersect({0, 0, px.Width(), px.Height()});
+    for (int y = c.top; y < c.bottom; ++y)
+        for (int x = c.left; x < c.right; ++x) px.SetPixel(x, y, PixelFromColour(colour));
+}
+
+void PaintButton(Surface& s, const TSkinDefinition& skin, const TRect& r, int state, const std::string& caption) {
+    const TDataSkinButton& b = skin.Buttons;
+    Fill(s.px, r, Face(skin));
+    DrawElement(s.px, r, b, state);
+    uint32_t ink = kBlack;
+    if (b.HasNormalColour2) ink = Resolve(b.NormalColour2);
+    if (state == 4 && b.HasMouseOverColour2) ink = Resolve(b.MouseOverColour2);
+    if (state == 2 && b.HasPressedColour2) ink = Resolve(b.PressedColour2);
+    if (state == 3) ink = kSystemShadow;
+    s.TextCentred(r.Offset(0, -1), caption, ink);
+}
+
+void PaintCheck(Surface& s, const TSkinDefinition& skin, int x, int y, bool radio, int cell,
+                const std::string& caption) {
+    const PixelBuffer& strip = radio ? skin.Buttons.RadioImage : skin.Buttons.CheckImage;
+    const int cells = radio ? skin.Buttons.RadioButtonFrame : skin.Buttons.CheckButtonFrame;
+    const int cw = strip.Width() / std::max(cells, 1), ch = strip.Height();
+    const TRect row{x, y, x + 160, y + 17};
+    const int gy = y + (row.Height() - ch) / 2;
+    DrawFrameStretched(s.px, {x, gy, x + cw, gy + ch}, strip, true, cells, cell);
+    const bool disabled = radio ? (cell == 4 || cell == 8) : (cell == 4 || cell == 8 || cell == 12);
+    s.Text(x + cw + 4, y + 8, caption, disabled ? kSystemShadow : kBlack);
+}
+
+void PaintProgress(PixelBuffer& px, const TSkinDefinition& skin, const TRect& r, int percent) {
+    const TDataSkinBorder& p = *skin.Progress;
+    Fill(px, r, Face(skin));
+    DrawFrameNineSlice(px, r, p.Image, false, p.Tile == 1, p.Trans != 0, 2, 1, ElementMargins(p));
+    const int filled = r.Width() * percent / 100;
+    if (percent > 0)
+        DrawFrameNineSlice(px, {r.left, r.top, r.left + filled, r.bottom}, p.Image, false, p.Tile == 1, p.Trans != 0, 2,
+                           2, ElementMargins(p));
+}
+
+void PaintGroupBox(Surface& s, const TSkinDefinition& skin, const TRect& r, const std::string& caption) {
+    Fill(s.px, r, Face(skin));
+    const int y = 12 / 2 - 1;
+    // The group box painter draws a rounded outline in the ButtonShadow colour.
+    const uint32_t shadow = Resolve(skin.Colours[scButtonShadow]);
+    const TRect box{r.left + 1, r.top + y, r.right - 1, r.bottom - 1};
+    Fill(s.px, {box.left + 2, box.top, box.right - 2, box.top + 1}, shadow);
+    Fill(s.px, {box.left + 2, box.bottom - 1, box.right - 2, box.bottom}, shadow);
+    Fill(s.px, {box.left, box.top + 2, box.left + 1, box.bottom - 2}, shadow);
+    Fill(s.px, {box.right - 1, box.top + 2, box.right, box.bottom - 2}, shadow);
+    for (auto [cx, cy] : {std::pair{box.left + 1, box.top + 1}, std::pair{box.right - 2, box.top + 1},
+                          std::pair{box.left + 1, box.bottom - 2}, std::pair{box.right - 2, box.bottom - 2}})
+        s.px.SetPixel(cx, cy, PixelFromColour(shadow));
+    if (!caption.empty()) {
+        const int w = Scene::TextWidth(caption);
+        Fill(s.px, {r.left + 8, r.top, r.left + 8 + w, r.top + 13}, Face(skin));
+        s.Text(r.left + 8, r.top + 6, caption, kBlack);
+    }
+}
+
+TRect PaintTabs(Surface& s, const TSkinDefinition& skin, const TRect& r, const char* const* captions, int count,
+                int selected) {
+    const TDataSkinBorder& t = *skin.Tabs;
+    const int stripHeight = 21;
+    Fill(s.px, r, Face(skin));
+    // The pane: the "Border" picture with its fixed 4, 5, 4, 4 margins.
+    const TRect pane{r.left, r.top + stripHeight - 1, r.right, r.bottom};
+    DrawFrameNineSlice(s.px, pane, t.Image2, false, false, t.Trans != 0, 1, 1, TMargins{4, 5, 4, 4});
+    int x = r.left + 2;
+    for (int i = 0; i < count; ++i) {
+        const int w = Scene::TextWidth(captions[i]) + 14;
+        const bool sel = i == selected;
+        const TRect tab{sel ? x - 2 : x, sel ? r.top : r.top + 2, sel ? x + w + 2 : x + w, r.top + stripHeight};
+        DrawElement(s.px, tab, t, sel ? 2 : 1);
+        s.TextCentred(tab.Offset(0, sel ? 0 : 1), captions[i], Resolve(sel ? t.MouseOverColour2 : t.NormalColour2));
+        x += w;
+    }
+    return {pane.left + 4, pane.top + 4, pane.right - 4, pane.bottom - 4};
+}
+
+void PaintScrollBar(PixelBuffer& px, const TSkinDefinition& skin, const TRect& bar, bool vertical, int hotPart,
+                    bool tracking, int thumbStart, int thumbLength) {
+    const int a = kArrowSize;
+    const int length = vertical ? bar.Height() : bar.Width();
+    const int thick = skin.Scrollbar->Image.Height();
+    PixelBuffer b(bar.Width(), bar.Height());
+    b.Fill(PixelFromColour(Face(skin)));
+    const TDataSkinObject& track = vertical ? *skin.VertScroll : *skin.HorzScroll;
+    const TRect trackRect = vertical ? TRect{0, a, thick, length - a} : TRect{a, 0, length - a, thick};
+    DrawFrameNineSlice(b, trackRect, track.Image, false, skin.HorzScroll->Tile == 1, track.Trans != 0, 4, 1,
+                       ElementMargins(track));
+    const int first = vertical ? 9 : 1, second = vertical ? 13 : 5;
+    auto arrowCell = [&](int base, int part) { return base + (hotPart == part ? (tracking ? 1 : 3) : 0); };
+    const TRect firstRect = vertical ? TRect{0, 0, thick, a} : TRect{0, 0, a, thick};
+    const TRect secondRect = vertical ? TRect{0, length - a, thick, length} : TRect{length - a, 0, length, thick};
+    DrawFrameStretched(b, firstRect, skin.Scrollbar->Image, true, 23, arrowCell(first, 0));
+    DrawFrameStretched(b, secondRect, skin.Scrollbar->Image, true, 23, arrowCell(second, 1));
+    const TDataSkinObject& thumb = vertical ? *skin.VertScrollThumb : *skin.HorzScrollThumb;
+    const TDataSkinObject& thumbLook = *skin.HorzScrollThumb;
+    const int frame = hotPart == 5 ? (tracking ? 2 : 3) : 1;
+    const TRect thumbRect = vertical ? TRect{0, thumbStart, thick, thumbStart + thumbLength}
+                                     : TRect{thumbStart, 0, thumbStart + thumbLength, thick};
+    DrawFrameNineSlice(b, thumbRect, thumb.Image, false, thumb.Tile == 1, thumbLook.Trans != 0,
+                       thumbLook.SafeFrameCount(), frame, ElementMargins(thumb));
+    const int grip = (vertical ? 20 : 17) + (hotPart == 5 ? (tracking ? 1 : 2) : 0);
+    if (thumbLength > thick - 2) DrawFrameCentred(b, thumbRect, skin.Scrollbar->Image, true, 23, grip);
+    StretchCopy(px, bar, b, {0, 0, b.Width(), b.Height()});
+}
+
+void PaintMemo(Surface& s, const TSkinDefinition& skin, const TRect& r, const char* const* lines, int count) {
+    Fill(s.px, r, 0xFFFFFF);
+    // The edit frame: a ButtonShadow line and two white lines inside it.
+    const uint32_t shadow = Resolve(skin.Colours[scButtonShadow]);
+    Fill(s.px, {r.left, r.top, r.right, r.top + 1}, shadow);
+    Fill(s.px, {r.left, r.bottom - 1, r.right, r.bottom}, shadow);
+    Fill(s.px, {r.left, r.top, r.left + 1, r.bottom}, shadow);
+    Fill(s.px, {r.right - 1, r.top, r.right, r.bottom}, shadow);
+    const TRect bar{r.right - 2 - kArrowSize, r.top + 2, r.right - 2, r.bottom - 2};
+    PaintScrollBar(s.px, skin, bar, true, -1, false, kArrowSize, 30);
+    for (int i = 0; i < count; ++i) s.Text(r.left + 4, r.top + 10 + i * 15, lines[i], kBlack);
+}
+
+void PaintStatusBar(Surface& s, const TSkinDefinition& skin, const TRect& r, int split, const std::string& text) {
+    const TDataSkinObject& e = *skin.StatusBarEdges;
+    Fill(s.px, r, Face(skin));
+    DrawElement(s.px, {r.left, r.top, r.left + split + 2, r.bottom}, e, 1);
+    DrawElement(s.px, {r.left + split + 2, r.top, r.right, r.bottom}, e, 1);
+    s.Text(r.left + split + 6, r.top + r.Height() / 2, text, Resolve(e.NormalColour2));
+}
+
+void PaintCombo(Surface& s, const TSkinDefinition& skin, const TRect& r, int g, const std::string& text) {
+    Fill(s.px, r, g == 3 ? Face(skin) : 0xFFFFFF);
+    DrawElement(s.px, r, *skin.ComboButton, g);
+    s.Text(r.left + 5, r.top + r.Height() / 2, text, g == 3 ? kSystemShadow : kBlack);
+}
+
+void PaintUpDown(PixelBuffer& px, const TSkinDefinition& skin, const TRect& r, int hotHalf) {
+    const TDataSkinBorder& e = *skin.UpDownVert;
+    const int mid = r.top + r.Height() / 2;
+    const TRect halves[2] = {{r.left, r.top, r.right, mid}, {r.left, mid, r.right, r.bottom}};
+    for (int h = 0; h < 2; ++h) {
+        const int index = h * 4 + (hotHalf == h ? 4 : 1);
+        DrawFrameNineSlice(px, halves[h], e.Image, true, e.Tile == 1, e.Trans != 0, 8, index, ElementMargins(e));
+        DrawFrameCentred(px, halves[h], e.Image2, true, 8, index);
+    }
+}
+
+void PaintTrackBar(PixelBuffer& px, const TSkinDefinition& skin, const TRect& r, int percent) {
+    const TDataSkinObject& track = *skin.Track;
+    const int cy = r.top + r.Height() / 2;
+    const TRect channel{r.left + 8, cy - 2, r.right - 8, cy + 2};
+    StretchThreePart(px, channel, track.Image, false, 1, 1, ElementMargins(track));
+    const int x = channel.left + (channel.Width() - 11) * percent / 100;
+    DrawFrameStretched(px, {x, cy - 10, x + 11, cy + 10}, skin.TrackbarThumbHorz->Image, true, 5, 2);
+}
+
+void PaintPopupMenu(Surface& s, const TSkinDefinition& skin, const TRect& r, const char* const* items, int count,
+                    int selected) {
+    DrawElement(s.px, r, *skin.MenuBackground, 1);
+    const TDataSkinObject& mi = *skin.MenuItem;
+    int y = r.top + 3;
+    for (int i = 0; i < count; ++i) {
+        const std::string caption = items[i];
+        if (caption == "-") {
+            const int h = 9;
+            const int cw = mi.Image.Width() / 5;
+            PixelBuffer sep(r.Width() - 6, h);
+            sep.Fill(PixelFromColour(kMagenta));
+            const int sy = mi.Image.Height() - h;
+            StretchCopy(sep, {0, 0, mi.LeftWidth, h}, mi.Image, {cw, sy, cw + mi.LeftWidth, sy + h});
+            StretchCopy(sep, {mi.LeftWidth, 0, sep.Width() - mi.RightWidth, h}, mi.Image,
+                        {cw + mi.LeftWidth, sy, 2 * cw - mi.RightWidth, sy + h});
+            StretchCopy(sep, {sep.Width() - mi.RightWidth, 0, sep.Width(), h}, mi.Image,
+                        {2 * cw - mi.RightWidth, sy, 2 * cw, sy + h});
+            TransparentCopy(s.px, {r.left + 3, y, r.right - 3, y + h}, sep, kMagenta);
+            y += h;
+            continue;
+        }
+        const TRect item{r.left + 3, y, r.right - 3, y + 22};
+        DrawElement(s.px, item, mi, i == selected ? 4 : 1);
+        s.Text(item.left + 1 + mi.LeftWidth + 16 + 3, item.top + 11, caption,
+               Resolve(skin.Colours[i == selected ? scHilightText : scMenuText]));
+        y += 22;
+    }
+}
+
+void PaintHeader(Surface& s, const TSkinDefinition& skin, const TRect& r, const char* const* captions, int count,
+                 int hot) {
+    const TDataSkinObject& h = *skin.Headerbar;
+    int x = r.left;
+    for (int i = 0; i < count; ++i) {
+        const TRect item{x, r.top, x + 100, r.bottom};
+        DrawElement(s.px, item, h, i == hot ? 2 : 1);
+        s.Text(item.left + 6, item.top + item.Height() / 2, captions[i], kBlack);
+        x += 100;
+    }
+    DrawElement(s.px, {x, r.top, r.right, r.bottom}, h, 1);
+}

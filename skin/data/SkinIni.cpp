@@ -20,8 +20,23 @@ std::string MapAscii(std::string_view s, Map map) {
     return out;
 }
 
+unsigned char FoldAscii(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; }
+
+// AsciiLower(a) == AsciiLower(b), without building either string.
 bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && AsciiLower(a) == AsciiLower(b);
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const unsigned char x = static_cast<unsigned char>(a[i]);
+        const unsigned char y = static_cast<unsigned char>(b[i]);
+        if (IsLeadByte(x) || IsLeadByte(y)) {
+            if (x != y) return false;
+            ++i;
+            if (i < a.size() && a[i] != b[i]) return false;
+        } else if (FoldAscii(x) != FoldAscii(y)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 int HexDigit(char c) {
@@ -116,11 +131,10 @@ void TSkinIni::LoadFromText(std::string_view text) {
 }
 
 int TSkinIni::SectionIndex(std::string_view name) const {
-    std::string header;
-    header.reserve(name.size() + 2);
-    header.append("[").append(name).append("]");
+    // Headers are kept with their brackets: "[" + name + "]" is compared without building it.
     for (const auto& [text, index] : sections_)
-        if (EqualsNoCase(text, header)) return index;
+        if (text.size() == name.size() + 2 && EqualsNoCase(std::string_view(text).substr(1, name.size()), name))
+            return index;
     return -1;
 }
 
@@ -138,13 +152,12 @@ std::string TSkinIni::ReadString(std::string_view section, std::string_view key,
                                  std::string_view def) const {
     const int header = lines_.empty() ? -1 : SectionIndex(section);
     if (header < 0) return std::string(def);
-    const std::string wanted = AsciiLower(key);
     for (size_t i = static_cast<size_t>(header) + 1; i < lines_.size(); ++i) {
         const std::string_view line = lines_[i];
         if (IsSectionHeader(line)) break;
         const size_t eq = line.find('=');
         if (eq == std::string_view::npos) continue;  // a line without "=" has an empty key
-        if (AsciiLower(TrimControls(line.substr(0, eq))) != wanted) continue;
+        if (!EqualsNoCase(TrimControls(line.substr(0, eq)), key)) continue;
         const std::string_view value = TrimControls(line.substr(eq + 1));
         return value.empty() ? std::string(def) : std::string(value);
     }

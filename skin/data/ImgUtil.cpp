@@ -20,8 +20,16 @@ uint32_t Rgb(int r, int g, int b) {
 }
 
 // The most recently built ramps; slot `next` is overwritten by the next ramp built.
+// A slot is found again by the colours it was built from: the last entry of a ramp
+// differs from colour2 in falling channels (divisions truncate toward zero), so the
+// entries themselves would not find it.
+struct GradientSlot {
+    uint32_t colour1 = 0;
+    uint32_t colour2 = 0;
+    std::vector<uint32_t> ramp;
+};
 struct GradientCache {
-    std::array<std::vector<uint32_t>, 16> slots;
+    std::array<GradientSlot, 16> slots;
     int next = 0;
 };
 
@@ -82,18 +90,21 @@ const std::vector<uint32_t>& GradientRamp(uint32_t colour1, uint32_t colour2, in
     if (n <= 0) throw std::invalid_argument("gradient ramp of no colours");
     GradientCache& cache = Cache();
     for (int i = 15; i >= 0; --i) {
-        const std::vector<uint32_t>& ramp = cache.slots[static_cast<size_t>(i)];
-        if (ramp.size() == static_cast<size_t>(n) && ramp.front() == colour1 && ramp.back() == colour2) return ramp;
+        const GradientSlot& slot = cache.slots[static_cast<size_t>(i)];
+        if (slot.ramp.size() == static_cast<size_t>(n) && slot.colour1 == colour1 && slot.colour2 == colour2)
+            return slot.ramp;
     }
-    std::vector<uint32_t>& slot = cache.slots[static_cast<size_t>(cache.next)];
-    BuildRamp(slot, colour1, colour2, n);
+    GradientSlot& slot = cache.slots[static_cast<size_t>(cache.next)];
+    slot.colour1 = colour1;
+    slot.colour2 = colour2;
+    BuildRamp(slot.ramp, colour1, colour2, n);
     cache.next = (cache.next + 1) % 16;
-    return slot;
+    return slot.ramp;
 }
 
 void ClearGradientCache() {
     GradientCache& cache = Cache();
-    for (auto& slot : cache.slots) std::vector<uint32_t>().swap(slot);
+    for (GradientSlot& slot : cache.slots) slot = GradientSlot{};
     cache.next = 0;
 }
 

@@ -2,3 +2,28 @@
 # windres does not report the files a script pulls in, so name them for rebuilds.
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/Kelvora.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_CURRENT_LIST_DIR}/banner.jpg;${CMAKE_CURRENT_LIST_DIR}/Kelvora.ico;${CMAKE_SOURCE_DIR}/app/Kelvora.manifest")
+
+# Our own skin, the one the main window carries. The host build draws it (tools/skingen)
+# and packs it (tools/skinpack) into generated/KelvoraSkin.skn; a Windows build copies
+# that package from the host tree beside it, for the resource script to embed.
+set(KELVORA_SKIN_PACKAGE ${CMAKE_BINARY_DIR}/generated/KelvoraSkin.skn)
+if(NOT KELVORA_WIN32)
+  add_custom_command(OUTPUT ${KELVORA_SKIN_PACKAGE}
+    COMMAND ${CMAKE_COMMAND} -DSKINGEN=$<TARGET_FILE:skingen> -DSKINPACK=$<TARGET_FILE:skinpack>
+            -DWORK=${CMAKE_BINARY_DIR}/generated/skin -DPACKAGE=${KELVORA_SKIN_PACKAGE}
+            -P ${CMAKE_CURRENT_LIST_DIR}/skin/PackSkin.cmake
+    DEPENDS skingen skinpack ${CMAKE_CURRENT_LIST_DIR}/skin/PackSkin.cmake
+    COMMENT "Drawing and packing the Kelvora skin")
+  add_custom_target(kelvora_skin ALL DEPENDS ${KELVORA_SKIN_PACKAGE})
+  # On request only: cmake --build <host tree> --target skin_preview
+  add_custom_target(skin_preview
+    COMMAND skinpreview ${KELVORA_SKIN_PACKAGE} ${CMAKE_BINARY_DIR}/skin-preview.png
+    DEPENDS kelvora_skin skinpreview
+    COMMENT "Rendering ${CMAKE_BINARY_DIR}/skin-preview.png")
+else()
+  add_custom_target(kelvora_skin ALL
+    COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_BINARY_DIR}/../host/generated/KelvoraSkin.skn
+            -DTARGET=${KELVORA_SKIN_PACKAGE} -P ${CMAKE_CURRENT_LIST_DIR}/skin/CopySkin.cmake
+    BYPRODUCTS ${KELVORA_SKIN_PACKAGE}
+    COMMENT "Copying the Kelvora skin package from the host build")
+endif()

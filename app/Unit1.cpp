@@ -9,11 +9,11 @@
 
 #include "app/RunBindings.h"
 #include "app/Sites.h"
-#include "app/TrayHooks.h"
 #include "cleanup/ListStore.h"
 #include "cleanup/OptimisationRun.h"
 #include "sysutil/NetworkRefresh.h"
 #include "sysutil/Shortcut.h"
+#include "tray/TrayIcon.h"
 
 namespace {
 
@@ -33,10 +33,16 @@ std::string ExecutablePath() {
 
 void TForm1::FormCreate(TObject* Sender) {
     SetProgramFolderFromExecutable();
+    TrayIcon1->SetHint(Caption());
+    TrayIcon1->SetIconVisible(true);
     Button_Load->Click();
 }
 
-void TForm1::FormDestroy(TObject* Sender) {}
+void TForm1::FormDestroy(TObject* Sender) {
+    // Removes the icon from the notification area.
+    TComponent::Free(TrayIcon1);
+    TrayIcon1 = nullptr;
+}
 
 // ---- The run and the index ----
 
@@ -99,7 +105,7 @@ void TForm1::ShowMEClick(TObject* Sender) {
 }
 
 void TForm1::HideMEClick(TObject* Sender) {
-    HideApplicationTaskbarButton();
+    HideTaskbarButton();
     ShowWindow(Handle(), SW_HIDE);
 }
 

@@ -8,6 +8,7 @@
 #include "framework/Forms.h"
 #include "framework/Menus.h"
 #include "framework/StdCtrls.h"
+#include "tray/TrayIcon.h"
 
 class TForm1 : public TForm {
     KELVORA_CLASS(TForm1)
@@ -15,6 +16,7 @@ public:
     explicit TForm1(TComponent* owner);
 
     // Components (owned by the form; these are views).
+    TTrayIcon* TrayIcon1 = nullptr;
     TPopupMenu* PopupMenu1 = nullptr;
     TMenuItem* Aboutme = nullptr;
     TMenuItem* N2 = nullptr;

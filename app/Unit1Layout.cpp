@@ -84,7 +84,6 @@ void ColourFont(TControl* control, const TFont& windowFont, TColor colour) {
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
     SetName("Form1");
-    SetLoading(true);
 
     // The window itself.
     SetLeft(533);  // stored position; the window opens centred on the desktop
@@ -204,7 +203,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     Button_ScanNetWork->OnClick = [this](TObject* s) { Button_ScanNetWorkClick(s); };
     PageControl2->SetActivePage(TabSheet4);
 
-    // Non-visual components: the tray menu and the timer.
+    // Non-visual components: the tray menu, the tray icon and the timer.
     PopupMenu1 = MakeComponent<TPopupMenu>(this);
     PopupMenu1->SetName("PopupMenu1");
     N3 = AddItem(this, PopupMenu1, "N3", "一键清理");
@@ -221,11 +220,20 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     CloseMe = AddItem(this, PopupMenu1, "CloseMe", "退出程序");
     CloseMe->OnClick = [this](TObject* s) { CloseMeClick(s); };
 
+    TrayIcon1 = MakeComponent<TTrayIcon>(this);
+    TrayIcon1->SetName("TrayIcon1");
+    TIcon trayPicture;  // the program icon at its full 48 x 48
+    trayPicture.LoadFromResourceId(GetModuleHandleA(nullptr), IDI_KELVORA, 48, 48);
+    TrayIcon1->SetIcon(&trayPicture);
+    TrayIcon1->SetIconIndex(0);
+    TrayIcon1->SetCycleInterval(0);
+    TrayIcon1->SetPopupMenu(PopupMenu1);
+    TrayIcon1->OnClick = [this](TObject* s) { TrayIcon1Click(s); };
+    TrayIcon1->SetIconVisible(true);
+
     TimerGet = MakeComponent<TTimer>(this);
     TimerGet->SetName("TimerGet");
     TimerGet->SetInterval(10);
     TimerGet->OnTimer = [this](TObject* s) { TimerGetTimer(s); };
     TimerGet->SetEnabled(true);
-
-    LoadedAll();
 }

@@ -67,6 +67,8 @@ public:
     int TabIndex() const;  // index among the visible tabs, -1 when its tab is hidden
     bool TabVisible() const { return tabVisible_; }
     void SetTabVisible(bool v);
+    // Parenting a page to a page control adds it as that control's last page.
+    void SetParent(TWinControl* parent) override;
 
 protected:
     void SetTextBuf(const std::string& s) override;

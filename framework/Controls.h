@@ -169,6 +169,8 @@ protected:
     virtual void ColorChanged();
     virtual void VisibleChanging() {}
     void RequestAlign();
+    // Records a visibility the window already has (no window calls, no notifications).
+    void SetVisibleFlag(bool visible) { visible_ = visible; }
     // The parent's colour/font flowed down (ParentColor / ParentFont).
     void TakeParentColor();
     void TakeParentFont();
@@ -292,7 +294,9 @@ protected:
     void ColorChanged() override;
     // Windowed children get CM_*; the framework's answers to WM_CTLCOLOR*.
     virtual void CtlColor(TMessage& m);
-    void UpdateWindowState();  // pushes Visible/Enabled to the window
+    virtual void UpdateWindowState();  // pushes Visible/Enabled to the window
+    // True while CreateWindowEx for this control runs.
+    bool Creating() const { return creating_; }
 
 private:
     friend class TControl;

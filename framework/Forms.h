@@ -85,11 +85,14 @@ public:
 
     void AfterConstruction() override;
     void BeforeDestruction() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateHandleDone() override;
     void WndProc(TMessage& message) override;
+    // Showing creates the window, places it (Position) and activates it.
+    void UpdateWindowState() override;
     virtual void DoCreate();
     virtual void DoDestroy();
     virtual bool CloseQuery();
@@ -195,6 +198,7 @@ public:
     void Minimize();
     void Restore();
     HWND ActiveFormHandle() const;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class TCustomForm;

@@ -66,7 +66,8 @@ private:
     TMenuItem* parent_ = nullptr;  // not owned
     TMenu* menu_ = nullptr;        // set on a menu's root item
     std::vector<TMenuItem*> items_;  // not owned
-    MenuHandle handle_;
+    MenuHandle handle_;          // the root item's menu (the whole tree)
+    HMENU borrowed_ = nullptr;   // a sub-item's submenu inside the root's tree, not owned
     bool dirty_ = true;
 };
 

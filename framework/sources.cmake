@@ -2,4 +2,6 @@
 # by name) and the Win32 layer (controls, forms, menus, timer, application).
 kelvora_portable(Object.cpp Properties.cpp Exceptions.cpp Component.cpp StringList.cpp)
 kelvora_host_only(FileIoHost.cpp CodePageHost.cpp)
-kelvora_win32(FileIoWin32.cpp CodePageWin32.cpp)
+kelvora_win32(FileIoWin32.cpp CodePageWin32.cpp Graphics.cpp UtilWindow.cpp Control.cpp WinControl.cpp
+              CustomControl.cpp StdCtrls.cpp GroupBoxLabel.cpp ComCtrls.cpp ExtCtrls.cpp Menus.cpp Form.cpp
+              Application.cpp)

@@ -206,6 +206,26 @@ TEST_F(OurSkin, DefinesEveryElementTheWindowsUse) {
     EXPECT_EQ(s.ButtonFace(), 0x00FAF6F3);
 }
 
+TEST_F(OurSkin, OpaqueElementsHaveNoTransparentPixels) {
+    // An element drawn without the magenta key would show magenta wherever the picture
+    // left a pixel clear.
+    const TSkinDefinition& s = *skin_;
+    const TDataSkinObject* opaque[] = {s.HorzScroll.get(),      s.VertScroll.get(), s.HorzScrollThumb.get(),
+                                       s.VertScrollThumb.get(), s.TabPane.get(),    s.StatusBarEdges.get(),
+                                       s.MenuBackground.get(),  s.Headerbar.get(),  s.Track.get(),
+                                       s.TrackVert.get(),       s.MenuBar.get()};
+    for (const TDataSkinObject* e : opaque) {
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->Trans, 0) << e->IDName;
+        for (int y = 0; y < e->Image.Height(); ++y)
+            for (int x = 0; x < e->Image.Width(); ++x)
+                ASSERT_FALSE(IsMagenta(e->Image.Pixel(x, y))) << e->IDName << " " << x << "," << y;
+    }
+    // The tab pane is also drawn through the tabs' key.
+    for (int y = 0; y < s.Tabs->Image2.Height(); ++y)
+        for (int x = 0; x < s.Tabs->Image2.Width(); ++x) ASSERT_FALSE(IsMagenta(s.Tabs->Image2.Pixel(x, y)));
+}
+
 TEST_F(OurSkin, StripsHaveTheCellsTheirPaintersIndex) {
     const TSkinDefinition& s = *skin_;
     EXPECT_EQ(s.Buttons.FrameCount, 5);

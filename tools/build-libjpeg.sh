@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Cross-builds libjpeg-turbo from Debian's source package as a static i686 MinGW
-# library into <deps>/i686, once. Only Debian's own source package is fetched.
+# Cross-builds libjpeg-turbo from Debian's source package as a static MinGW library
+# into <deps>/<arch> (i686, or x86_64 for the 64-bit test build), once.
+# Only Debian's own source package is fetched.
 set -euo pipefail
 mkdir -p "$1"; DEPS="$(cd "$1" && pwd)"
-OUT="$DEPS/i686"
+ARCH="${2:-i686}"
+OUT="$DEPS/$ARCH"
 [ -f "$OUT/lib/libjpeg.a" ] && [ -f "$OUT/include/jpeglib.h" ] && exit 0
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
@@ -23,13 +25,14 @@ if ! ls -d libjpeg-turbo-*/ >/dev/null 2>&1; then
     dpkg-source -x --skip-patches libjpeg-turbo_*.dsc >/dev/null 2>&1 || dpkg-source -x libjpeg-turbo_*.dsc >/dev/null
 fi
 srcdir="$(ls -d "$DEPS"/src/libjpeg-turbo-*/ | head -n1)"
-echo "build-libjpeg: cross-building $(basename "$srcdir") for i686 MinGW"
-cmake -S "$srcdir" -B "$DEPS/build-i686" -G Ninja -Wno-dev \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw32.cmake" \
+echo "build-libjpeg: cross-building $(basename "$srcdir") for $ARCH MinGW"
+if [ "$ARCH" = i686 ]; then toolchain=mingw32; else toolchain=mingw64; fi
+cmake -S "$srcdir" -B "$DEPS/build-$ARCH" -G Ninja -Wno-dev \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-$toolchain.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$OUT" \
     -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_SIMD=OFF \
     -DWITH_JPEG8=OFF >/dev/null
-cmake --build "$DEPS/build-i686" --target jpeg-static >/dev/null
+cmake --build "$DEPS/build-$ARCH" --target jpeg-static >/dev/null
 mkdir -p "$OUT/lib" "$OUT/include"
-cp "$DEPS/build-i686/libjpeg.a" "$OUT/lib/libjpeg.a"
-cp "$srcdir/jpeglib.h" "$srcdir/jmorecfg.h" "$srcdir/jerror.h" "$DEPS/build-i686/jconfig.h" "$OUT/include/"
+cp "$DEPS/build-$ARCH/libjpeg.a" "$OUT/lib/libjpeg.a"
+cp "$srcdir/jpeglib.h" "$srcdir/jmorecfg.h" "$srcdir/jerror.h" "$DEPS/build-$ARCH/jconfig.h" "$OUT/include/"

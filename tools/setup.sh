@@ -11,7 +11,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     UPDATED=0
 fi
 
-for p in g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 xvfb x11-apps x11-utils \
+for p in g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine wine32:i386 wine64 xvfb x11-apps x11-utils \
          xdotool imagemagick fonts-wqy-microhei locales googletest libgtest-dev \
          libjpeg62-turbo-dev cmake ninja-build dpkg-dev nasm netpbm; do
     have "$p" || need+=("$p")

@@ -2,8 +2,13 @@
 # Every test: host unit tests, then the Win32 and end-to-end tests under Wine.
 set -uo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+BUILD="${KELVORA_BUILD:-$ROOT/build}"
 status=0
-(cd "$ROOT/build/host" && ctest --output-on-failure) || status=1
-bash "$ROOT/tools/with-display.sh" ctest --test-dir "$ROOT/build/win32" --output-on-failure || status=1
+(cd "$BUILD/host" && ctest --output-on-failure) || status=1
+ARCH="${KELVORA_WINE_ARCH:-$(bash "$ROOT/tools/wine-arch.sh")}"
+if [ "$ARCH" = win64 ]; then
+    echo "NOTE: 32-bit code cannot run on this machine; the Wine tests run the x86_64 build of the same sources."
+fi
+bash "$ROOT/tools/with-display.sh" ctest --test-dir "$BUILD/$ARCH" --output-on-failure || status=1
 if [ $status -eq 0 ]; then echo "all test suites passed"; else echo "some test suites FAILED"; fi
 exit $status

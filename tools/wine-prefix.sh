@@ -8,7 +8,7 @@ source "$(dirname "$0")/wine-env.sh"
 stamp="$WINEPREFIX/.kelvora-ready"
 [ -f "$stamp" ] && exit 0
 mkdir -p "$WINEPREFIX"
-wineboot -i >/dev/null 2>&1
+"$WINE" wineboot -i >/dev/null 2>&1
 wineserver -w
 reg="$WINEPREFIX/kelvora.reg"
 cat > "$reg" <<'REG'
@@ -27,6 +27,6 @@ REGEDIT4
 "Auto"="0"
 "Debugger"=""
 REG
-wine regedit "$reg" >/dev/null 2>&1
+"$WINE" regedit "$reg" >/dev/null 2>&1
 wineserver -w
 touch "$stamp"

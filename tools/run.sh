@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# `make run`: starts Kelvora.exe under Wine. Without $DISPLAY it runs on its own Xvfb and
+# writes a screenshot of the running window to build/run/screenshot.png once it has painted.
+# Runs until interrupted; RUN_SECONDS=N stops it after N seconds.
+set -uo pipefail
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+source "$ROOT/tools/wine-env.sh"
+BUILD="$KELVORA_BUILD"
+ARCH="$KELVORA_WINE_ARCH"
+EXE="$BUILD/$ARCH/Kelvora.exe"
+if [ "$ARCH" = win64 ]; then
+    echo "NOTE: 32-bit code cannot run on this machine; running the x86_64 build of the same sources."
+fi
+[ -f "$EXE" ] || { echo "run: $EXE is missing" >&2; exit 1; }
+
+if [ -z "${KELVORA_RUN_INNER:-}" ]; then
+    exec env KELVORA_RUN_INNER=1 bash "$ROOT/tools/with-display.sh" bash "$0"
+fi
+
+mkdir -p "$BUILD/run"
+"$WINE" "$EXE" &
+prog=$!
+stop() { kill "$prog" 2>/dev/null; wineserver -k 2>/dev/null; }
+trap stop INT TERM
+
+if "$WINE" "$BUILD/$ARCH/wait_window.exe" Kelvora 120; then
+    xwd -root -silent -display "$DISPLAY" | convert xwd:- "$BUILD/run/screenshot.png" 2>/dev/null \
+        && echo "run: screenshot written to $BUILD/run/screenshot.png"
+else
+    echo "run: the main window did not appear" >&2
+fi
+
+if [ -n "${RUN_SECONDS:-}" ]; then
+    sleep "$RUN_SECONDS"
+    stop
+    wait "$prog" 2>/dev/null
+    exit 0
+fi
+echo "run: Kelvora is running; press Ctrl+C to stop"
+wait "$prog"

@@ -4,6 +4,20 @@
 
 #include "cleanup/AnsiText.h"
 
+namespace {
+
+char FoldByte(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+
+bool EqualFolded(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (FoldByte(a[i]) != FoldByte(b[i])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 std::string_view ExeFieldText(const char* field) {
     const void* nul = std::memchr(field, 0, kExeFileFieldSize);
     const std::size_t length = nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field)
@@ -13,9 +27,7 @@ std::string_view ExeFieldText(const char* field) {
 
 std::string FoldAsciiUpper(std::string_view text) {
     std::string folded(text);
-    for (char& c : folded) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-    }
+    for (char& c : folded) c = FoldByte(c);
     return folded;
 }
 
@@ -24,10 +36,9 @@ std::string_view PathBaseName(std::string_view path) {
     return path.substr(cut);
 }
 
+
 bool ProcessNameMatches(std::string_view exeText, std::string_view wanted) {
-    const std::string wantedFolded = FoldAsciiUpper(wanted);
-    if (FoldAsciiUpper(PathBaseName(exeText)) == wantedFolded) return true;
-    return FoldAsciiUpper(exeText) == wantedFolded;
+    return EqualFolded(PathBaseName(exeText), wanted) || EqualFolded(exeText, wanted);
 }
 
 namespace {

@@ -6,7 +6,8 @@
 
 namespace {
 
-constexpr DWORD kProcessEntrySize = 296;
+// 296 bytes in the 32-bit program.
+constexpr DWORD kProcessEntrySize = sizeof(PROCESSENTRY32);
 
 // Calls visit(entry) for every entry of a new process snapshot, then closes the snapshot.
 template <class Visit>

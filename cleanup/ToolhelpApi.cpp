@@ -23,7 +23,9 @@ const char* const kToolhelpNames[kToolhelpSlotCount] = {
     "Module32NextW",
 };
 
+#ifndef _WIN64
 static_assert(sizeof(PROCESSENTRY32) == 296, "the ANSI process entry");
+#endif
 
 const ToolhelpApiTable& ToolhelpApi() { return table; }
 

@@ -1,5 +1,6 @@
 #include "skin/data/Lzh.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
@@ -82,11 +83,12 @@ public:
         int c = prnt_[symbol + kNodes];
         do {
             const unsigned k = ++freq_[c];
-            int l = c + 1;
-            if (k > freq_[l]) {
-                while (k > freq_[++l]) {
-                }
-                --l;
+            if (k > freq_[c + 1]) {
+                // Swap with the last node still below k. The nodes after c are in order
+                // (the sentinel ends them), so a binary search finds it.
+                const uint16_t* begin = freq_.data();
+                const uint16_t* above = std::lower_bound(begin + c + 1, begin + kNodes + 1, static_cast<uint16_t>(k));
+                const int l = static_cast<int>(above - begin) - 1;
                 freq_[c] = freq_[l];
                 freq_[l] = static_cast<uint16_t>(k);
 

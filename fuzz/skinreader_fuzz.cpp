@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         package.assign(data + 1, data + size);
         int32_t s = 0;
         if (package.size() >= 4) std::memcpy(&s, package.data(), 4);
-        if (s > (1 << 20) && s <= kLzhMaxDecodedSize) return 0;  // valid but slow to decode
+        if (s > (256 << 10) && s <= kLzhMaxDecodedSize) return 0;  // valid but slow to decode
     }
     TSkinReader reader;
     if (!reader.ReadPackage(package)) return 0;

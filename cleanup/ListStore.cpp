@@ -67,6 +67,11 @@ void SetProgramFolderFromExecutable() {
 std::string ListFilePath() { return ProgramFolder() + "p.txt"; }
 
 void ReplaceFileContents(const std::string& path, const std::string& bytes) {
+    // A read-only list stays as it is, as it would when written in place.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        throw EFCreateError(path, SystemMessageText(ERROR_ACCESS_DENIED));
+    }
     const std::string tempPath = SiblingTempPath(path);
     DWORD error = WriteNewFile(tempPath, bytes);
     if (error == 0 && !MoveFileExA(tempPath.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

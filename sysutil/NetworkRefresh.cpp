@@ -66,8 +66,9 @@ std::shared_ptr<FileHandle> WriteHeldBatch(const std::string& path, const std::s
     return file;
 }
 
-// Starts the batch hidden through the command interpreter of the system folder, named by
-// its full path so that no search can find another program; none when it did not start.
+// Starts the batch hidden (no console window at all) through the command interpreter of the
+// system folder, named by its full path so that no search can find another program; none
+// when it did not start.
 KernelHandle StartBatch(const std::string& batchPath) {
     const std::string systemFolder = SystemFolderPath(kSystemFolder);
     if (systemFolder.size() <= 1) return KernelHandle();
@@ -79,7 +80,7 @@ KernelHandle StartBatch(const std::string& batchPath) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(interpreter.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!CreateProcessA(interpreter.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
                         &info)) {
         return KernelHandle();
     }

@@ -60,10 +60,13 @@ std::string NewScratchFolder(const std::string& tag) {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     static int serial = 0;
-    const std::string folder = std::string(temp) + "kvtest_" + tag + "_" + std::to_string(GetCurrentProcessId()) +
-                               "_" + std::to_string(++serial) + "\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
+    // Process ids come round again between runs; keep trying until the folder is new.
+    for (;;) {
+        const std::string folder = std::string(temp) + "kvtest_" + tag + "_" + std::to_string(GetCurrentProcessId()) +
+                                   "_" + std::to_string(GetTickCount()) + "_" + std::to_string(++serial) + "\\";
+        if (CreateDirectoryA(folder.c_str(), nullptr)) return folder;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) return folder;
+    }
 }
 
 std::string CopyHelper(const std::string& folder, const std::string& name) {

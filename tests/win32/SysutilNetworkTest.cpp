@@ -68,6 +68,8 @@ TEST(SysutilFolders, ThreeKinds) {
 TEST(SysutilFolders, TemporaryFolderLongerThanTheFirstBuffer) {
     const std::string longFolder = "C:\\" + std::string(150, 'a') + "\\" + std::string(150, 'b') + "\\";
     TempFolderOverride temp(longFolder);
+    char probe[8];
+    if (GetTempPathA(sizeof probe, probe) == 0) GTEST_SKIP() << "this system cannot report temporary folders that long";
     const std::string got = SystemFolderPath(2);
     ASSERT_GT(got.size(), 256u);
     EXPECT_EQ(got, longFolder);

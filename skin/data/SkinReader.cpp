@@ -25,11 +25,18 @@ void AppendInt32(std::vector<uint8_t>& out, int32_t value) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 
-// Byte-wise lower-casing of ASCII letters, the same on both sides of every comparison.
+// Lower-cases ASCII letters, the same on both sides of every comparison. The second byte
+// of a code page 936 double-byte character may fall in 'A'..'Z' and is left alone.
 std::string LowerAscii(std::string_view s) {
     std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    for (size_t i = 0; i < out.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(out[i]);
+        if (c >= 0x81 && c <= 0xFE) {
+            ++i;
+        } else if (c >= 'A' && c <= 'Z') {
+            out[i] = static_cast<char>(c - 'A' + 'a');
+        }
+    }
     return out;
 }
 

@@ -226,8 +226,8 @@ TEST(RegionFromBitmap, AllInsideAllOutsideAndRuns) {
     EXPECT_EQ(batches[0].rects[1], (TRect{10, 21, 15, 22}));
     EXPECT_EQ(batches[0].bounds, (TRect{10, 20, 15, 23}));
 
-    // Tolerance counts upward from the colour: 0xFE00FE is outside, 0xFF01FF... inside? No:
-    // red may run 255..255, green 0..1, blue 255..255.
+    // Tolerance counts upward from the colour and stops at 255: with magenta and 1, red
+    // may run 255..255, green 0..1, blue 255..255.
     PixelBuffer row(6, 1);
     row.Fill(0xFFFF00FFu);
     row.SetPixel(1, 0, 0xFFFF01FFu);  // green 1: inside

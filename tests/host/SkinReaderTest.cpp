@@ -129,6 +129,16 @@ TEST(SkinReader, LookupCaseRulesDuplicatesAndEmptyEntries) {
     EXPECT_EQ(name, "top.bmp");
 }
 
+TEST(SkinReader, LowerCasingLeavesDoubleByteCharactersAlone) {
+    // 0x81 0x41 is one code page 936 character whose second byte reads as 'A'.
+    TSkinReader reader;
+    ASSERT_TRUE(reader.ReadPackage(BuildSkinPackage(20000, {{"\x81\x41X.bmp", B("img")}})));
+    EXPECT_EQ(reader.Names()[0], "\x81\x41x.bmp");
+    Bytes out;
+    reader.ExtractEntry("\x81\x41X.BMP", out);
+    EXPECT_EQ(out, B("img"));
+}
+
 TEST(SkinReader, NameLinesTrailingBreakAndEmptyLines) {
     // CR LF at the end adds no entry; an empty line in the middle is an entry of its own;
     // lone CR and lone LF end lines too.

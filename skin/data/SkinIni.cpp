@@ -108,6 +108,7 @@ void TSkinIni::LoadFromStream(const uint8_t* data, size_t size) {
 void TSkinIni::LoadFromText(std::string_view text) {
     lines_.clear();
     sections_.clear();
+    firstHeader_.clear();
     size_t pos = 0;
     bool stop = false;
     while (!stop) {
@@ -115,8 +116,11 @@ void TSkinIni::LoadFromText(std::string_view text) {
         while (end < text.size() && text[end] != '\r' && text[end] != '\n' && text[end] != '\0') ++end;
         const std::string_view line = TrimControls(text.substr(pos, end - pos));
         if (!line.empty() && line.front() != ';') {
-            if (IsSectionHeader(line))
-                sections_.emplace_back(std::string(line), static_cast<int>(lines_.size()));
+            if (IsSectionHeader(line)) {
+                const int index = static_cast<int>(lines_.size());
+                sections_.emplace_back(std::string(line), index);
+                firstHeader_.emplace(AsciiLower(line.substr(1, line.size() - 2)), index);
+            }
             lines_.emplace_back(line);
         }
         if (end >= text.size() || text[end] == '\0') {
@@ -131,11 +135,8 @@ void TSkinIni::LoadFromText(std::string_view text) {
 }
 
 int TSkinIni::SectionIndex(std::string_view name) const {
-    // Headers are kept with their brackets: "[" + name + "]" is compared without building it.
-    for (const auto& [text, index] : sections_)
-        if (text.size() == name.size() + 2 && EqualsNoCase(std::string_view(text).substr(1, name.size()), name))
-            return index;
-    return -1;
+    const auto found = firstHeader_.find(AsciiLower(name));
+    return found == firstHeader_.end() ? -1 : found->second;
 }
 
 std::vector<std::string> TSkinIni::ReadSections() const {

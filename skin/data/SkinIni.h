@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -33,6 +34,8 @@ private:
     std::vector<std::string> lines_;
     // Header lines as trimmed (brackets included) with their index in lines_.
     std::vector<std::pair<std::string, int>> sections_;
+    // Lower-cased text between the brackets -> index in lines_ of its first header.
+    std::unordered_map<std::string, int> firstHeader_;
 };
 
 // Text helpers shared by the definition reader. Lower/upper-casing touches ASCII letters

@@ -1,6 +1,6 @@
 #pragma once
-// The shell's notification-icon record in its 488-byte form (the one with balloon fields),
-// and the one door through which the tray icon calls Shell_NotifyIconA. Tests put a
+// The shell's notification-icon record in the form with balloon fields (488 bytes in the
+// 32-bit program), and the one door through which the tray icon calls Shell_NotifyIconA. Tests put a
 // recorder in front of that door; the program calls the shell.
 #include <windows.h>
 
@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <functional>
 
-#pragma pack(push, 4)
 struct TrayNotifyIconData {
     DWORD cbSize;
     HWND hWnd;
@@ -24,10 +23,11 @@ struct TrayNotifyIconData {
     CHAR szInfoTitle[64];
     DWORD dwInfoFlags;
 };
-#pragma pack(pop)
+#ifndef _WIN64
 static_assert(sizeof(TrayNotifyIconData) == 488, "the shell expects the 488-byte record");
 static_assert(offsetof(TrayNotifyIconData, szTip) == 24, "tip follows the icon handle");
 static_assert(offsetof(TrayNotifyIconData, uVersion) == 416, "version after the balloon text");
+#endif
 
 namespace TrayNim {
 constexpr DWORD Add = 0;        // NIM_ADD

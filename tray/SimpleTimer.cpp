@@ -1,6 +1,6 @@
 #include "tray/SimpleTimer.h"
 
-#include "tray/HiddenWindow.h"
+#include "framework/UtilWindow.h"
 
 #include <windows.h>
 
@@ -13,7 +13,7 @@ namespace {
 // The hidden window shared by all timers, with the number of timers using it.
 class TSimpleTimerHandler {
 public:
-    TSimpleTimerHandler() : window_(&TSimpleTimerHandler::WindowProc, this) {}
+    TSimpleTimerHandler() : window_([this](TMessage& m) { return HandleMessage(m); }) {}
 
     uint32_t UserCount = 0;
     HWND HandlerWindow() const { return window_.Handle(); }
@@ -21,12 +21,11 @@ public:
     std::vector<TSimpleTimer*> liveTimers;
 
 private:
-    static LRESULT WindowProc(void* context, HWND window, UINT message, WPARAM wParam,
-                              LPARAM lParam) {
-        auto* self = static_cast<TSimpleTimerHandler*>(context);
-        switch (message) {
-        case WM_TIMER: self->OnTimerMessage(static_cast<uint32_t>(wParam)); return 0;
-        default: return DefWindowProcA(window, message, wParam, lParam);
+    // Only WM_TIMER is ours; everything else goes to the default procedure.
+    bool HandleMessage(TMessage& m) {
+        switch (m.Msg) {
+        case WM_TIMER: OnTimerMessage(static_cast<uint32_t>(m.WParam)); return true;
+        default: return false;
         }
     }
 
@@ -38,7 +37,7 @@ private:
         if (it != liveTimers.end()) (*it)->Tick();
     }
 
-    HiddenWindow window_;
+    UtilWindow window_;
 };
 
 // Destroyed at module end if a timer is still alive then.

@@ -1,7 +1,7 @@
 #include "tray/TrayHandler.h"
 
 #include "tray/ShellNotify.h"
-#include "tray/HiddenWindow.h"
+#include "framework/UtilWindow.h"
 
 #include <shlwapi.h>
 
@@ -13,7 +13,7 @@ namespace {
 
 class TTrayIconHandler {
 public:
-    TTrayIconHandler() : window_(&TTrayIconHandler::WindowProc, this) {}
+    TTrayIconHandler() : window_([this](TMessage& m) { return HandleMessage(m); }) {}
 
     uint32_t UserCount = 0;
     std::vector<TrayNotifyTarget*> targets;
@@ -21,13 +21,11 @@ public:
     HWND HandlerWindow() const { return window_.Handle(); }
 
 private:
-    static LRESULT WindowProc(void* context, HWND window, UINT message, WPARAM wParam,
-                              LPARAM lParam) {
-        auto* self = static_cast<TTrayIconHandler*>(context);
-        switch (message) {
+    bool HandleMessage(TMessage& m) {
+        switch (m.Msg) {
         case TrayCallbackMessage:
-            self->Dispatch(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
-            return 0;
+            Dispatch(static_cast<uint32_t>(m.WParam), static_cast<uint32_t>(m.LParam));
+            return true;
         // The hidden window stays until the last tray icon goes: requests to close it or
         // end the session are answered and otherwise ignored.
         case WM_QUERYENDSESSION:
@@ -36,9 +34,10 @@ private:
         case WM_QUIT:
         case WM_DESTROY:
         case WM_NCDESTROY:
-            return 1;
+            m.Result = 1;
+            return true;
         default:
-            return DefWindowProcA(window, message, wParam, lParam);
+            return false;
         }
     }
 
@@ -48,7 +47,7 @@ private:
         if (it != targets.end()) (*it)->HandleTrayNotification(code);
     }
 
-    HiddenWindow window_;
+    UtilWindow window_;
 };
 
 std::unique_ptr<TTrayIconHandler> TrayHandlerInstance;  // destroyed at module end

@@ -79,9 +79,8 @@ TTrayIcon::TTrayIcon(TComponent* owner) : TComponent(owner) {
 
     animTimer_ = std::make_unique<TSimpleTimer>(1000, [this](TSimpleTimer&) { CycleTick(); });
     clickDelayTimer_ = std::make_unique<TSimpleTimer>(
-        1000, [this](TSimpleTimer&) { GuardedDispatch([this] { notify_.ClickDelayElapsed(*this); }); });
-    leavePollTimer_ = std::make_unique<TSimpleTimer>(
-        20, [this](TSimpleTimer&) { GuardedDispatch([this] { notify_.LeavePollTick(*this); }); });
+        1000, [this](TSimpleTimer&) { notify_.ClickDelayElapsed(*this); });
+    leavePollTimer_ = std::make_unique<TSimpleTimer>(20, [this](TSimpleTimer&) { notify_.LeavePollTick(*this); });
 
     appHookCookie_ = Application->HookMainWindow([this](TMessage& message) {
         AppWindowHook(message);
@@ -248,9 +247,7 @@ void TTrayIcon::Notification(TComponent* component, TOperation operation) {
 
 // --- notifications ---------------------------------------------------------------------
 
-void TTrayIcon::HandleTrayNotification(uint32_t code) {
-    GuardedDispatch([this, code] { notify_.Handle(code, *this); });
-}
+void TTrayIcon::HandleTrayNotification(uint32_t code) { notify_.Handle(code, *this); }
 
 TShiftState TTrayIcon::ShiftStateNow() {
     TShiftState state = 0;
@@ -312,13 +309,11 @@ void TTrayIcon::ClickDefaultMenuItem() {
 }
 
 void TTrayIcon::CycleTick() {
-    GuardedDispatch([this] {
-        if (!iconList_) return;
-        iconList_->GetIcon(iconIndex_, *icon_);
-        DoCycle();
-        // The list may have gone in the cycle handler.
-        SetIconIndex(NextTrayCycleIndex(iconIndex_, iconList_ ? iconList_->Count() : 0));
-    });
+    if (!iconList_) return;
+    iconList_->GetIcon(iconIndex_, *icon_);
+    DoCycle();
+    // The list may have gone in the cycle handler.
+    SetIconIndex(NextTrayCycleIndex(iconIndex_, iconList_ ? iconList_->Count() : 0));
 }
 
 // --- events ----------------------------------------------------------------------------

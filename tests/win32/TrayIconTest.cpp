@@ -291,23 +291,16 @@ TEST_F(TrayIconTest, MainWindowLifeSendsTheExpectedSequence) {
         EXPECT_TRUE(form->TrayIcon1->IconVisible());
         EXPECT_EQ(form->TrayIcon1->PopupMenu(), form->PopupMenu1);
         EXPECT_STREQ(form->TrayIcon1->NotifyData().szTip, "Kelvora");
-        EXPECT_EQ(calls.back().message, ADD);
-        EXPECT_STREQ(calls.back().data.szTip, "Kelvora");
     }
-    // Every call is one of the four, the version is set once, and the life ends with the
-    // icon removed.
-    int versions = 0;
-    for (const ShellCall& c : calls) {
-        EXPECT_TRUE(c.message == ADD || c.message == MODIFY || c.message == DEL || c.message == SETVERSION);
-        versions += c.message == SETVERSION;
-    }
-    EXPECT_EQ(versions, 1);
-    ASSERT_FALSE(calls.empty());
-    EXPECT_EQ(calls.back().message, DEL);
-    ::testing::Test::RecordProperty("sequence", std::to_string(calls.size()));
-    std::string seq;
-    for (DWORD m : Messages()) seq += std::to_string(m);
-    EXPECT_EQ(seq, "110141102");
+    EXPECT_EQ(Messages(), (Msgs{
+                              MODIFY, MODIFY, ADD,     // layout: icon, index, visible
+                              MODIFY, ADD, SETVERSION,  // loaded: refresh, visible again, version
+                              MODIFY, ADD,              // creation handler: tip, visible again
+                              DEL,                      // destroy handler frees the icon
+                          }));
+    ASSERT_EQ(calls.size(), 9u);
+    EXPECT_STREQ(calls[7].data.szTip, "Kelvora");
+    EXPECT_EQ(calls[2].data.szTip[0], 0);  // no tip until the creation handler sets it
 }
 
 TEST_F(TrayIconTest, HideTaskbarButtonHidesTheApplicationWindowForGood) {

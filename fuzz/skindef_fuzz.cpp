@@ -55,16 +55,19 @@ std::vector<SkinEntry> FixedImages() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The images are compressed once; only an input with its own picture needs a package of its own.
     static const std::vector<SkinEntry> fixed = FixedImages();
-    static const std::vector<uint8_t> fixedPackage = BuildSkinPackage(20000, fixed);
+    static const TSkinReader fixedReader = [] {
+        TSkinReader r;
+        if (!r.ReadPackage(BuildSkinPackage(20000, fixed))) std::abort();
+        return r;
+    }();
     const uint8_t* nul = size ? static_cast<const uint8_t*>(std::memchr(data, 0, size)) : nullptr;
-    TSkinReader reader;
+    TSkinReader ownReader;
     if (nul) {
         // Only the input's own picture and a 1 x 1 one: compressing per input must stay cheap.
         const std::vector<SkinEntry> entries = {fixed.front(), {"z.bmp", std::vector<uint8_t>(nul + 1, data + size)}};
-        if (!reader.ReadPackage(BuildSkinPackage(20000, entries))) std::abort();
-    } else if (!reader.ReadPackage(fixedPackage)) {
-        std::abort();
+        if (!ownReader.ReadPackage(BuildSkinPackage(20000, entries))) std::abort();
     }
+    const TSkinReader& reader = nul ? ownReader : fixedReader;
     TSkinIni ini;
     ini.LoadFromStream(data, size);
     const FuzzPlatform platform(size ? data[size - 1] % 72 : 16);

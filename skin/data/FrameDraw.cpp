@@ -87,17 +87,32 @@ void Place(PixelBuffer& dest, const TRect& rect, const PixelBuffer& picture, boo
 
 bool Positive(int64_t a, int64_t b) { return a * b > 0; }
 
+// Margins come from skin definitions. A negative margin means nothing sensible, and a
+// margin beyond any bitmap size behaves like a large one; keeping them in this range
+// keeps every coordinate sum below within int.
+constexpr int kMaxMargin = 1 << 20;
+TMargins Sane(const TMargins& m) {
+    auto clamp = [](int v) { return v < 0 ? 0 : (v > kMaxMargin ? kMaxMargin : v); };
+    return {clamp(m.left), clamp(m.top), clamp(m.right), clamp(m.bottom)};
+}
+
 }  // namespace
 
 TRect FrameRect(const PixelBuffer& image, bool stacked, int count, int index) {
     if (count < 1) count = 1;
+    // A frame number far outside the image lies outside it all the same; the offset is
+    // kept in a range where adding the frame size cannot overflow.
+    auto offset = [](int64_t frame, int size) {
+        const int64_t v = frame * size;
+        return static_cast<int>(v < -kMaxMargin ? -kMaxMargin : (v > (1 << 30) ? (1 << 30) : v));
+    };
     if (stacked) {
         const int fh = image.Height() / count;
-        const int top = (index - 1) * fh;
+        const int top = offset(static_cast<int64_t>(index) - 1, fh);
         return {0, top, image.Width(), top + fh};
     }
     const int fw = image.Width() / count;
-    const int left = (index - 1) * fw;
+    const int left = offset(static_cast<int64_t>(index) - 1, fw);
     return {left, 0, left + fw, image.Height()};
 }
 
@@ -131,9 +146,14 @@ void TileDraw(PixelBuffer& dest, const TRect& destRect, const PixelBuffer& src, 
     if (tile.Empty()) return;
     Blit(tile, -srcRect.left, -srcRect.top, src, Bounds(src), nullptr);
     const int64_t right = destRect.right, bottom = destRect.bottom;
-    for (int64_t y = destRect.top; y < bottom; y += tile.Height()) {
+    const int64_t tw = tile.Width(), th = tile.Height();
+    // Tiles wholly left of or above the buffer are skipped without walking them.
+    auto firstVisible = [](int64_t start, int64_t step) {
+        return start < -step ? start + ((-start) / step - 1) * step : start;
+    };
+    for (int64_t y = firstVisible(destRect.top, th); y < bottom; y += th) {
         if (y >= dest.Height()) break;
-        for (int64_t x = destRect.left; x < right; x += tile.Width()) {
+        for (int64_t x = firstVisible(destRect.left, tw); x < right; x += tw) {
             if (x >= dest.Width()) break;
             if (x + tile.Width() <= 0 || y + tile.Height() <= 0) continue;
             Blit(dest, static_cast<int>(x), static_cast<int>(y), tile, Bounds(tile), nullptr);
@@ -148,7 +168,8 @@ PixelBuffer BuildFrameBitmap(int width, int height, const PixelBuffer& image, co
     const TRect f = FrameRect(image, stacked, count, index);
     const int sx = f.left, sy = f.top, fw = f.Width(), fh = f.Height();
     const int W = width, H = height;
-    int l = margins.left, t = margins.top, r = margins.right, b = margins.bottom;
+    const TMargins m = Sane(margins);
+    int l = m.left, t = m.top, r = m.right, b = m.bottom;
     if (static_cast<int64_t>(W) < static_cast<int64_t>(l) + r) l = r = 0;
     if (static_cast<int64_t>(H) < static_cast<int64_t>(t) + b) t = b = 0;
 
@@ -205,7 +226,7 @@ void DrawThreePart(PixelBuffer& dest, const TRect& rect, const PixelBuffer& imag
     if (picture.Empty()) return;
     const TRect f = FrameRect(image, stacked, count, index);
     const int sx = f.left, sy = f.top, fw = f.Width(), fh = f.Height();
-    const int left = margins.left, right = margins.right;
+    const int left = Sane(margins).left, right = Sane(margins).right;
     StretchCopy(picture, {0, 0, left, H}, image, {sx, sy, sx + left, sy + fh});
     const int middle = fw - left - right;
     if (middle > 0)
@@ -224,7 +245,7 @@ void StretchThreePart(PixelBuffer& dest, const TRect& rect, const PixelBuffer& i
         StretchCopy(dest, rect, image, f);
         return;
     }
-    const int left = margins.left, right = margins.right;
+    const int left = Sane(margins).left, right = Sane(margins).right;
     StretchCopy(dest, {rect.left, rect.top, rect.left + left, rect.bottom}, image, {sx, sy, sx + left, sy + fh});
     StretchCopy(dest, {rect.left + left, rect.top, rect.right - right, rect.bottom}, image,
                 {sx + left, sy, sx + fw - right, sy + fh});

@@ -252,3 +252,23 @@ TEST(RegionFromBitmap, BatchesOf2000) {
     EXPECT_EQ(batches[0].bounds, (TRect{1, -5, 10, 395}));
     EXPECT_EQ(batches[2].bounds, (TRect{1, 795, 10, 895}));
 }
+
+TEST(FrameDraw, NonsenseMarginsAndFrameNumbersStayInBounds) {
+    // Skin definitions may hold any integer; nothing may overflow or read outside.
+    const PixelBuffer image = Frames(2, 6, 6);
+    const TMargins wild{INT32_MIN, INT32_MAX, -5, 1 << 30};
+    const PixelBuffer out = BuildFrameBitmap(20, 10, image, wild, false, true, 2, 1);
+    EXPECT_EQ(out.Width(), 20);
+    for (int index : {INT32_MIN, -3, 0, 3, INT32_MAX})
+        for (int count : {INT32_MIN, 0, 1, 2, INT32_MAX}) {
+            PixelBuffer dst(12, 12);
+            DrawFrameNineSlice(dst, {-4, -4, 9, 15}, image, index % 2 != 0, true, true, count, index, wild);
+            DrawThreePart(dst, {0, 0, 12, 5}, image, false, false, count, index, wild);
+            StretchThreePart(dst, {0, 0, 12, 5}, image, true, count, index, wild);
+            DrawFrameCentred(dst, {0, 0, 12, 12}, image, true, count, index);
+            DrawFrameStretched(dst, {1, 1, 11, 11}, image, false, count, index);
+        }
+    PixelBuffer dst(5, 5);
+    TileDraw(dst, {-1000000000, -1000000000, 3, 3}, image, {0, 0, 1, 1});
+    EXPECT_EQ(dst.Pixel(2, 2), F(1, 0, 0));
+}

@@ -159,14 +159,15 @@ PixelBuffer DecodeBmp(const uint8_t* data, size_t size) {
     const uint64_t needed = stride * static_cast<uint64_t>(l.height - 1) + rowBytes;
     if (l.pixelOffset > size || needed > size - l.pixelOffset) return {};
 
-    std::array<uint32_t, 256> palette{};
+    // Indices past the colour table, and entries a short file lacks, are opaque black.
+    std::array<uint32_t, 256> palette;
+    palette.fill(0xFF000000u);
     for (uint32_t i = 0; i < l.paletteCount; ++i) {
         const size_t o = l.paletteOffset + l.paletteEntrySize * i;
-        if (!in.Has(o, 3)) break;  // entries missing from a short table stay black
+        if (!in.Has(o, 3)) break;
         const uint8_t* p = in.At(o);
         palette[i] = 0xFF000000u | static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[0];
     }
-    for (uint32_t i = l.paletteCount; i < 256; ++i) palette[i] = 0xFF000000u;
 
     PixelBuffer image(l.width, l.height);
     if (image.Empty()) return {};

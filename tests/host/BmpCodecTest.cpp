@@ -138,6 +138,19 @@ TEST(BmpDecode, PalettedDepths) {
     EXPECT_EQ(img.Pixel(1, 0), kGreen);
     EXPECT_EQ(img.Pixel(2, 0), kBlack);
 
+    // A 16-colour file whose table ends after two colours (the pixels follow at once):
+    // the colours the file lacks are opaque black.
+    BmpSpec cut;
+    cut.bits = 4;
+    cut.width = 3;
+    cut.palette = {0xFF0000, 0x00FF00};
+    cut.rows = {{0x1F, 0x00}};
+    img = DecodeBmp(MakeBmp(cut));
+    ASSERT_FALSE(img.Empty());
+    EXPECT_EQ(img.Pixel(0, 0), kGreen);
+    EXPECT_EQ(img.Pixel(1, 0), kBlack);
+    EXPECT_EQ(img.Pixel(2, 0), kRed);
+
     BmpSpec eight;
     eight.bits = 8;
     eight.width = 2;

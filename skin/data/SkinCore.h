@@ -19,7 +19,6 @@
 
 using TColour = int32_t;
 
-constexpr TColour kSystemColourFlag = static_cast<TColour>(0xFF000000u);
 constexpr TColour SystemColour(int index) { return static_cast<TColour>(0xFF000000u | (index & 0xFF)); }
 constexpr bool IsSystemColour(TColour c) { return c < 0; }
 // "Not given" marker of the title text colours.

@@ -157,11 +157,15 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     Memo_Process->OnChange = [this](TObject* s) { Memo_ProcessChange(s); };
     Button_Load = PlaceButton(this, GroupBox2, "Button_Load", 360, 167, 75, 25, "保存");
     Button_Load->OnClick = [this](TObject* s) { Button_LoadClick(s); };
-    ListBox_Process = Place<TListBox>(this, GroupBox2, "ListBox_Process", 2, 164, 135, 31);
+    // Hidden before it is docked: a hidden control keeps its stored bounds.
+    ListBox_Process = MakeComponent<TListBox>(this);
+    ListBox_Process->SetName("ListBox_Process");
+    ListBox_Process->SetVisible(false);
+    ListBox_Process->SetParent(GroupBox2);
+    ListBox_Process->SetBounds(2, 164, 135, 31);
     ListBox_Process->SetAlign(alLeft);
     ListBox_Process->SetItemHeight(12);
     ListBox_Process->SetSorted(false);
-    ListBox_Process->SetVisible(false);
 
     // Page 3: about.
     GroupBox3 = PlaceGroup(this, TabSheet3, "GroupBox3", "");
@@ -173,6 +177,11 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     Label10 = PlaceLabel(this, GroupBox3, "Label10", 32, 104, "反馈问题: 点击反馈信息");
     Label10->SetCursor(crHandPoint);
     Label10->OnClick = [this](TObject* s) { Label10Click(s); };
+    // A page is laid out when it is shown. Show each once, with the tab control's window
+    // made so the page area is exact, so the hidden pages hold their layout from the start.
+    PageControl1->HandleNeeded();
+    PageControl1->SetActivePage(TabSheet3);
+    PageControl1->SetActivePage(TabSheet2);
     PageControl1->SetActivePage(TabSheet1);
 
     // The row of buttons and the shortcut link.

@@ -1,0 +1,424 @@
+#include "E2eDriver.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace e2e {
+
+std::string EnvText(const char* name) {
+    char buffer[4096];
+    DWORD n = GetEnvironmentVariableA(name, buffer, sizeof buffer);
+    return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
+}
+
+std::string WindowsPath(const std::string& path) {
+    if (path.empty() || path[0] != '/') return path;
+    std::string out = "Z:";
+    for (char c : path) out += c == '/' ? '\\' : c;
+    return out;
+}
+
+std::string KelvoraExe() { return WindowsPath(EnvText("KELVORA_EXE")); }
+
+std::string HelperExe(const std::string& name) {
+    char self[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string folder(self, n);
+    folder.erase(folder.find_last_of('\\') + 1);
+    return folder + name + ".exe";
+}
+
+std::string ArtifactsFolder() {
+    std::string folder = WindowsPath(EnvText("KELVORA_ARTIFACTS"));
+    if (folder.empty()) {
+        folder = HelperExe("artifacts");
+        folder.resize(folder.size() - 4);  // without ".exe"
+    }
+    CreateDirectoryA(folder.c_str(), nullptr);
+    if (folder.back() != '\\') folder += '\\';
+    return folder;
+}
+
+void PumpFor(DWORD ms) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        DWORD spent = GetTickCount() - start;
+        if (spent >= ms) return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - spent < 20 ? ms - spent : 20, QS_ALLINPUT);
+    }
+}
+
+// ---- Temporary folders ----
+
+namespace {
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string path = folder + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path + "\\");
+            } else {
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+}  // namespace
+
+TempFolder::TempFolder() {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    static int counter = 0;
+    char name[64];
+    std::snprintf(name, sizeof name, "kelvora-e2e-%lu-%d\\", GetCurrentProcessId(), ++counter);
+    path_ = std::string(temp) + name;
+    RemoveTree(path_);
+    if (!CreateDirectoryA(path_.c_str(), nullptr)) throw std::runtime_error("cannot create " + path_);
+}
+
+TempFolder::~TempFolder() { RemoveTree(path_); }
+
+// ---- Processes ----
+
+Process::Process(Process&& other) noexcept
+    : process_(other.process_), id_(other.id_), started_(other.started_) {
+    other.process_ = nullptr;
+}
+
+Process& Process::operator=(Process&& other) noexcept {
+    if (this != &other) {
+        Kill();
+        process_ = other.process_;
+        id_ = other.id_;
+        started_ = other.started_;
+        other.process_ = nullptr;
+    }
+    return *this;
+}
+
+Process::~Process() { Kill(); }
+
+Process Process::Start(const std::string& exe, const std::string& arguments, const std::string& folder) {
+    std::string commandLine = "\"" + exe + "\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
+    std::string dir = folder;
+    if (dir.empty()) dir = exe.substr(0, exe.find_last_of('\\') + 1);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        dir.c_str(), &startup, &info))
+        throw std::runtime_error("cannot start " + exe + " (error " + std::to_string(GetLastError()) + ")");
+    CloseHandle(info.hThread);
+    Process p;
+    p.process_ = info.hProcess;
+    p.id_ = info.dwProcessId;
+    p.started_ = GetTickCount();
+    return p;
+}
+
+bool Process::Running() const {
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> Process::WaitExit(DWORD ms) const {
+    if (!process_) return std::nullopt;
+    const DWORD start = GetTickCount();
+    while (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+        if (GetTickCount() - start >= ms) return std::nullopt;
+        PumpFor(10);
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+void Process::Kill() {
+    if (!process_) return;
+    if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, 10000);
+    }
+    CloseHandle(process_);
+    process_ = nullptr;
+}
+
+// ---- Windows ----
+
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    int n = GetClassNameA(window, name, sizeof name);
+    return std::string(name, n > 0 ? n : 0);
+}
+
+std::string TextOf(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
+        return std::string();
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
+    text.resize(copied);
+    return text;
+}
+
+DWORD ProcessOf(HWND window) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    return id;
+}
+
+LONG StyleOf(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
+
+bool HasStyle(HWND window, LONG style) { return (StyleOf(window) & style) == style; }
+
+RECT RectInParent(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    HWND parent = (StyleOf(window) & WS_CHILD) ? GetParent(window) : nullptr;
+    if (parent) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+namespace {
+struct TopLevelSearch {
+    DWORD processId;
+    bool visibleOnly;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<TopLevelSearch*>(param);
+    if (ProcessOf(window) == search->processId && (!search->visibleOnly || IsWindowVisible(window)))
+        search->found.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> TopLevelWindows(DWORD processId, bool visibleOnly) {
+    TopLevelSearch search{processId, visibleOnly, {}};
+    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForWindow(const Process& process, const std::string& windowClass, const std::string& caption,
+                   DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        for (HWND w : TopLevelWindows(process.Id(), true))
+            if ((windowClass.empty() || ClassOf(w) == windowClass) && TextOf(w) == caption) return w;
+        if (!process.Running() || GetTickCount() - start >= timeoutMs) return nullptr;
+        PumpFor(25);
+    }
+}
+
+std::vector<HWND> Descendants(HWND top) {
+    std::vector<HWND> found;
+    EnumChildWindows(top, CollectChild, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND FindChild(HWND parent, const std::string& windowClass, const char* text, const RECT* rect) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassOf(child) != windowClass) continue;
+        if (text && TextOf(child) != text) continue;
+        if (rect) {
+            RECT actual = RectInParent(child);
+            if (!EqualRect(rect, &actual)) continue;
+        }
+        return child;
+    }
+    return nullptr;
+}
+
+// ---- Status bar ----
+
+namespace {
+// Memory in another process, freed when the object goes.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND window, size_t size) : size_(size) {
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               ProcessOf(window));
+        if (process_)
+            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    }
+    ~RemoteBuffer() {
+        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_) CloseHandle(process_);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+    bool Ok() const { return address_ != nullptr; }
+    LPARAM Address() const { return reinterpret_cast<LPARAM>(address_); }
+    std::vector<char> Read() const {
+        std::vector<char> bytes(size_);
+        SIZE_T got = 0;
+        ReadProcessMemory(process_, address_, bytes.data(), size_, &got);
+        bytes.resize(got);
+        return bytes;
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+    size_t size_;
+};
+}  // namespace
+
+std::vector<int> StatusBarParts(HWND bar) {
+    RemoteBuffer remote(bar, 64 * sizeof(int));
+    if (!remote.Ok()) return {};
+    DWORD_PTR count = 0;
+    SendMessageTimeoutA(bar, SB_GETPARTS, 64, remote.Address(), SMTO_ABORTIFHUNG, 5000, &count);
+    std::vector<char> bytes = remote.Read();
+    std::vector<int> parts;
+    for (DWORD_PTR i = 0; i < count && (i + 1) * sizeof(int) <= bytes.size(); ++i) {
+        int v;
+        memcpy(&v, bytes.data() + i * sizeof(int), sizeof v);
+        parts.push_back(v);
+    }
+    return parts;
+}
+
+std::string StatusBarText(HWND bar, int part) {
+    // SB_GETTEXTLENGTHA may count characters rather than bytes: a buffer of ample size.
+    RemoteBuffer remote(bar, 4096);
+    if (!remote.Ok()) return std::string();
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(bar, SB_GETTEXTA, part, remote.Address(), SMTO_ABORTIFHUNG, 5000, &ignored);
+    std::vector<char> bytes = remote.Read();
+    return std::string(bytes.data(), strnlen(bytes.data(), bytes.size()));
+}
+
+// ---- Input ----
+
+void PostButtonClick(HWND button) {
+    if (IsWindowVisible(button)) {
+        PostMessageA(button, BM_CLICK, 0, 0);
+    } else {
+        const int id = GetDlgCtrlID(button);
+        PostMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+    }
+}
+
+void MouseClickAt(POINT screen) {
+    const int cx = GetSystemMetrics(SM_CXSCREEN) - 1, cy = GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT inputs[3] = {};
+    for (INPUT& in : inputs) {
+        in.type = INPUT_MOUSE;
+        in.mi.dx = screen.x * 65535 / (cx > 0 ? cx : 1);
+        in.mi.dy = screen.y * 65535 / (cy > 0 ? cy : 1);
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &inputs[0], sizeof(INPUT));
+    PumpFor(100);
+    SendInput(2, &inputs[1], sizeof(INPUT));
+}
+
+std::optional<POINT> CloseBoxPoint(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    // Scan the caption band from the right for the close box's hit-test answer.
+    for (int y = r.top + 2; y < r.top + GetSystemMetrics(SM_CYCAPTION) + 8; y += 2)
+        for (int x = r.right - 2; x > r.right - 80; x -= 2) {
+            DWORD_PTR hit = 0;
+            SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 5000, &hit);
+            if (hit == HTCLOSE) return POINT{x - 4, y + 3};
+        }
+    return std::nullopt;
+}
+
+// ---- Pixels ----
+
+Capture CaptureClient(HWND window) {
+    Capture capture;
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    capture.width = client.right;
+    capture.height = client.bottom;
+    if (capture.width <= 0 || capture.height <= 0) return capture;
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = capture.width;
+    info.bmiHeader.biHeight = -capture.height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, capture.width, capture.height, screen, origin.x, origin.y, SRCCOPY);
+        GdiFlush();
+        const auto* p = static_cast<const uint32_t*>(bits);
+        capture.pixels.assign(p, p + static_cast<size_t>(capture.width) * capture.height);
+        for (uint32_t& px : capture.pixels) px &= 0xFFFFFF;
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return capture;
+}
+
+bool SaveBmp(const Capture& capture, const std::string& path) {
+    if (capture.pixels.empty()) return false;
+    const int stride = (capture.width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = capture.width;
+    header.biHeight = capture.height;  // bottom-up
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biSizeImage = stride * capture.height;
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + header.biSizeImage;
+    FILE* out = std::fopen(path.c_str(), "wb");
+    if (!out) return false;
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&header, sizeof header, 1, out);
+    std::vector<unsigned char> row(stride, 0);
+    for (int y = capture.height - 1; y >= 0; --y) {
+        for (int x = 0; x < capture.width; ++x) {
+            uint32_t p = capture.At(x, y);
+            row[x * 3] = p & 0xFF;
+            row[x * 3 + 1] = (p >> 8) & 0xFF;
+            row[x * 3 + 2] = (p >> 16) & 0xFF;
+        }
+        std::fwrite(row.data(), 1, row.size(), out);
+    }
+    return std::fclose(out) == 0;
+}
+
+}  // namespace e2e

@@ -1,0 +1,135 @@
+// Benchmark: process start to the first paint of the main window, for Kelvora.exe and for
+// the minimal window program side by side, alternating, several rounds.
+//   startup_bench KELVORA_EXE MINIMAL_EXE [ROUNDS]
+// "Painted" means: the program's visible top-level window with the expected caption
+// exists and the screen shows blue at client point (20, 80) (Kelvora's banner there, the
+// minimal program's whole client area). Prints each time and the medians.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Search {
+    DWORD processId;
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindCaption(HWND window, LPARAM param) {
+    auto* s = reinterpret_cast<Search*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char text[64] = {};
+    if (pid == s->processId && IsWindowVisible(window) && GetWindowTextA(window, text, sizeof text) &&
+        std::string(text) == s->caption) {
+        s->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool LooksBlue(COLORREF c) {
+    const int r = GetRValue(c), b = GetBValue(c);
+    return c != CLR_INVALID && b > 120 && b > r + 60;
+}
+
+// A copy of the exe in its own folder, so each start is a clean first start.
+std::string CopyToTemp(const std::string& exe, const char* folderName, bool makeGui) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + folderName + "\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::string copy = folder + exe.substr(exe.find_last_of('\\') + 1);
+    std::ifstream in(exe, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (makeGui && bytes.size() > 0x40) {
+        // The helper is linked as a console program; mark it a GUI program like Kelvora.exe
+        // (PE optional header Subsystem = IMAGE_SUBSYSTEM_WINDOWS_GUI) so both start alike.
+        const DWORD peOffset = *reinterpret_cast<const DWORD*>(&bytes[0x3C]);
+        if (peOffset + 0x5E < bytes.size()) *reinterpret_cast<WORD*>(&bytes[peOffset + 0x5C]) = 2;
+    }
+    std::ofstream out(copy, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return copy;
+}
+
+// Milliseconds from CreateProcess to the first blue pixel of the window; -1 on timeout.
+double TimeToFirstPaint(const std::string& exe, const char* caption) {
+    std::string commandLine = "\"" + exe + "\"";
+    std::string folder = exe.substr(0, exe.find_last_of('\\') + 1);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    LARGE_INTEGER frequency, begin, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&begin);
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &info))
+        return -1;
+    double result = -1;
+    HDC screen = GetDC(nullptr);
+    for (;;) {
+        QueryPerformanceCounter(&now);
+        const double ms = 1000.0 * (now.QuadPart - begin.QuadPart) / frequency.QuadPart;
+        if (ms > 120000 || WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0) break;
+        Search s{info.dwProcessId, caption, nullptr};
+        EnumWindows(FindCaption, reinterpret_cast<LPARAM>(&s));
+        if (s.found) {
+            POINT p{20, 80};
+            ClientToScreen(s.found, &p);
+            if (LooksBlue(GetPixel(screen, p.x, p.y))) {
+                result = ms;
+                break;
+            }
+        }
+        Sleep(1);
+    }
+    ReleaseDC(nullptr, screen);
+    TerminateProcess(info.hProcess, 0);
+    WaitForSingleObject(info.hProcess, 10000);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    Sleep(300);  // let the desktop settle before the next start
+    return result;
+}
+
+double Median(std::vector<double> v) {
+    if (v.empty()) return -1;
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: startup_bench KELVORA_EXE MINIMAL_EXE [ROUNDS]\n");
+        return 2;
+    }
+    const int rounds = argc > 3 ? std::atoi(argv[3]) : 5;
+    const std::string kelvora = CopyToTemp(argv[1], "kelvora-bench-app", false);
+    const std::string minimal = CopyToTemp(argv[2], "kelvora-bench-minimal", true);
+    std::vector<double> k, m;
+    // One unmeasured start of each first: the first start in a prefix loads more.
+    TimeToFirstPaint(kelvora, "Kelvora");
+    TimeToFirstPaint(minimal, "Minimal");
+    for (int i = 0; i < rounds; ++i) {
+        const double tk = TimeToFirstPaint(kelvora, "Kelvora");
+        const double tm = TimeToFirstPaint(minimal, "Minimal");
+        std::printf("round %d: Kelvora %.0f ms, minimal %.0f ms\n", i + 1, tk, tm);
+        std::fflush(stdout);
+        if (tk >= 0) k.push_back(tk);
+        if (tm >= 0) m.push_back(tm);
+    }
+    const double mk = Median(k), mm = Median(m);
+    std::printf("median start to first paint: Kelvora %.0f ms, minimal %.0f ms, ratio %.2f\n", mk, mm,
+                mm > 0 ? mk / mm : 0.0);
+    return k.size() == static_cast<size_t>(rounds) && m.size() == static_cast<size_t>(rounds) ? 0 : 1;
+}

@@ -168,6 +168,7 @@ void TSkinReader::ExtractEntry(std::string_view name, std::vector<uint8_t>& out)
 
 void TSkinReader::ExtractFirstMatching(std::string_view text, std::vector<uint8_t>& out, std::string& outName) const {
     out.clear();
+    if (text.empty()) return;  // an empty text is contained in no name
     for (int i = 0; i < Count(); ++i) {
         const std::string& name = names_[static_cast<size_t>(i)];
         if (name.find(text) != std::string::npos) {

@@ -43,7 +43,8 @@ public:
     // its bytes, or stays empty when there is none.
     void ExtractEntry(std::string_view name, std::vector<uint8_t>& out) const;
     // The first entry whose stored name contains text (text is NOT lower-cased); out gets
-    // its bytes and outName its name. No match: out empty, outName unchanged.
+    // its bytes and outName its name. No match (an empty text matches nothing): out empty,
+    // outName unchanged.
     void ExtractFirstMatching(std::string_view text, std::vector<uint8_t>& out, std::string& outName) const;
 
     int32_t Version() const { return version_; }

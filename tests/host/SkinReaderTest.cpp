@@ -127,6 +127,9 @@ TEST(SkinReader, LookupCaseRulesDuplicatesAndEmptyEntries) {
     EXPECT_EQ(out, kEntries[0].bytes);
     reader.ExtractFirstMatching("p.b", out, name);  // substring, package order
     EXPECT_EQ(name, "top.bmp");
+    reader.ExtractFirstMatching("", out, name);
+    EXPECT_TRUE(out.empty());
+    EXPECT_EQ(name, "top.bmp");
 }
 
 TEST(SkinReader, LowerCasingLeavesDoubleByteCharactersAlone) {

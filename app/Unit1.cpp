@@ -9,6 +9,7 @@
 
 #include "app/RunBindings.h"
 #include "app/Sites.h"
+#include "cleanup/ListFile.h"
 #include "cleanup/ListStore.h"
 #include "cleanup/OptimisationRun.h"
 #include "sysutil/NetworkRefresh.h"
@@ -88,7 +89,7 @@ void TForm1::Button_LoadClick(TObject* Sender) {
     // Setting a different text is a change: the change handler writes it back to the file.
     const std::string text = items.Text();
     if (Memo_Process->Text() != text) Memo_Process->SetText(text);
-    StatusBar1->Panels()[1]->SetText("数据版本:" + std::to_string(items.Count()) + "条");
+    StatusBar1->Panels()[1]->SetText(ListCountText(static_cast<std::size_t>(items.Count())));
 }
 
 // ---- Showing, hiding, closing ----

@@ -127,17 +127,6 @@ TEST_F(TrayE2e, RightPressOpensTheMenuAndItsItemsAct) {
     EXPECT_TRUE(first_.WaitExit(kActionTimeoutMs).has_value()) << "退出程序 did not end the program";
 }
 
-TEST_F(TrayE2e, NotificationForAnotherIconIdIsIgnored) {
-    HWND main = StartAndWaitForMainWindow(first_);
-    ASSERT_NE(main, nullptr);
-    // A notification for an id that is not the program's icon is ignored.
-    for (HWND w : WindowsOfClass(first_, "TPUtilWindow", false))
-        PostMessageA(w, kTrayCallback, kMainIconId + 50, WM_RBUTTONDOWN);
-    PumpFor(1500);
-    EXPECT_TRUE(WindowsOfClass(first_, "#32768", true).empty());
-    EXPECT_TRUE(first_.Running());
-}
-
 TEST_F(TrayE2e, ClosingRemovesTheIcon) {
     HWND main = StartAndWaitForMainWindow(first_);
     ASSERT_NE(main, nullptr);

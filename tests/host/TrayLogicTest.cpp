@@ -185,14 +185,6 @@ TEST(TrayEnterExit, EnterOnFirstMoveExitWhenCursorLeaves) {
     EXPECT_EQ(logic.LastCursorPos(), (TrayPoint{11, 20}));
 }
 
-TEST(TrayEnterExit, NoEnterWithoutWantEnterExitEvents) {
-    RecordingSink s;
-    TrayNotifyLogic logic;
-    logic.Handle(TrayCode::MouseMove, s);
-    EXPECT_EQ(s.log, (Log{"move"}));
-    EXPECT_TRUE(logic.CursorAway());
-}
-
 std::string TipText(const TrayTipBytes& tip) { return std::string(tip.data()); }
 
 TEST(TrayTip, CutsAt127BytesAndAlwaysEndsWithZero) {

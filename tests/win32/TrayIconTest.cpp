@@ -178,23 +178,6 @@ TEST_F(TrayIconTest, ClickOrderWithoutAndWithDoubleClickHandler) {
     EXPECT_EQ(log, (std::vector<std::string>{"downL", "up", "dbl", "up"}));
 }
 
-TEST_F(TrayIconTest, DisabledIgnoresMouseButNotBalloons) {
-    TTrayIcon* icon = MakeIcon();
-    int mouse = 0, balloons = 0;
-    icon->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++mouse; };
-    icon->OnClick = [&](TObject*) { ++mouse; };
-    icon->OnBalloonHintShow = [&](TObject*) { ++balloons; };
-    icon->OnBalloonHintClick = [&](TObject*) { ++balloons; };
-    icon->SetEnabled(false);
-    Notify(icon, WM_LBUTTONDOWN);
-    Notify(icon, WM_LBUTTONUP);
-    Notify(icon, WM_RBUTTONDOWN);
-    Notify(icon, 0x402);
-    Notify(icon, 0x405);
-    EXPECT_EQ(mouse, 0);
-    EXPECT_EQ(balloons, 2);
-}
-
 TEST_F(TrayIconTest, ImageListIndexClampsAndCycles) {
     TTrayIcon* icon = MakeIcon();
     auto* list = MakeComponent<TImageList>(owner_.get());
@@ -212,7 +195,6 @@ TEST_F(TrayIconTest, ImageListIndexClampsAndCycles) {
 
     icon->SetIconList(list);
     std::vector<int> next;
-    std::vector<int> shownAfter;
     icon->OnCycle = [&](TObject*, int n) { next.push_back(n); };
     icon->SetCycleInterval(30);
     icon->SetCycleIcons(true);

@@ -1,11 +1,3 @@
-// Built by hand for now (see the command below): a file in bench/win32/ currently sends
-// the Windows configure into endless recursion (kelvora_flags globs bench/win32 and calls
-// itself for each benchmark it adds). Move it to bench/win32/tray_idle.cpp once that is
-// fixed.
-//   x86_64-w64-mingw32-g++-posix -std=c++17 -O2 -finput-charset=UTF-8 -fexec-charset=CP936
-//     -DNOMINMAX -DSTRICT -I. tray/bench/tray_idle.cpp -o bench_tray_idle.exe
-//     BUILD/win64/libkelvora_core.a build/deps/x86_64/lib/libjpeg.a -static -lole32 -loleaut32
-//     -luuid -lcomctl32 -lshell32 -lgdi32 -luser32 -lmsimg32 -ladvapi32 -lpsapi
 // CPU and wake-ups of a program whose only activity is a shown tray icon: the icon is
 // added to the real notification area, then the message loop idles for a while. With
 // nothing needing them, none of the icon's timers may fire. For contrast the same is

@@ -201,11 +201,21 @@ void TApplication::MainFormShown() {
 }
 
 void TApplication::Minimize() {
-    if (!IsIconic(Handle())) ShowWindow(Handle(), SW_MINIMIZE);
+    if (IsIconic(Handle())) return;
+    // The forms go with the application window; they come back with it.
+    movingForms_ = true;
+    ShowOwnedPopups(Handle(), FALSE);
+    movingForms_ = false;
+    ShowWindow(Handle(), SW_MINIMIZE);
 }
 
 void TApplication::Restore() {
-    if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+    if (IsIconic(Handle())) {
+        ShowWindow(Handle(), SW_RESTORE);
+        movingForms_ = true;
+        ShowOwnedPopups(Handle(), TRUE);
+        movingForms_ = false;
+    }
     if (mainForm_ && mainForm_->HandleAllocated() && IsWindowVisible(mainForm_->HandleIfAllocated()))
         SetForegroundWindow(mainForm_->HandleIfAllocated());
 }

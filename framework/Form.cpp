@@ -285,7 +285,8 @@ void TCustomForm::WndProc(TMessage& m) {
         break;
     case WM_SHOWWINDOW:
         // A ShowWindow call made outside the framework keeps Visible in step.
-        if (m.LParam == 0) TControl::SetVisibleFlag(m.WParam != 0);
+        // (Not when the forms only go and come back with the minimised application.)
+        if (m.LParam == 0 && !Application->MovingForms()) TControl::SetVisibleFlag(m.WParam != 0);
         break;
     case WM_ACTIVATE: {
         TCustomControl::WndProc(m);

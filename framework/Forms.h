@@ -197,6 +197,8 @@ public:
 
     void Minimize();
     void Restore();
+    // True while Minimize/Restore hide or show the forms with the application window.
+    bool MovingForms() const { return movingForms_; }
     HWND ActiveFormHandle() const;
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -216,6 +218,7 @@ private:
     bool showMainForm_ = true;
     bool comInitialized_ = false;
     bool appWindowShown_ = false;
+    bool movingForms_ = false;
     std::vector<std::pair<int, TWindowHook>> hooks_;
     int nextHook_ = 1;
     TErrorBox errorBox_;

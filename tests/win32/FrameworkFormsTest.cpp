@@ -191,3 +191,21 @@ TEST(FrameworkApplication, MainWindowHooksSeeMessagesFirstAndCanBeRemoved) {
     Application->UnhookMainWindow(a);
     Application->UnhookMainWindow(c);
 }
+
+TEST(FrameworkApplication, MinimizingTheApplicationTakesItsFormsAlongAndRestoreBringsThemBack) {
+    auto form = MakeUnowned<TForm>();
+    form->SetClientSize(200, 100);
+    form->Show();
+    HWND app = Application->Handle();
+    ShowWindow(app, SW_SHOWNOACTIVATE);
+    Application->Minimize();
+    Pump();
+    EXPECT_TRUE(IsIconic(app));
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_TRUE(form->Visible());  // hidden with its owner, still meant to be shown
+    Application->Restore();
+    Pump();
+    EXPECT_FALSE(IsIconic(app));
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    ShowWindow(app, SW_HIDE);
+}

@@ -13,6 +13,14 @@
 
 namespace {
 void Pump() { Application->ProcessMessages(); }
+
+std::vector<std::string>* g_subclassLog = nullptr;
+WNDPROC g_savedProc = nullptr;
+
+LRESULT CALLBACK OuterSubclass(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_USER + 3) g_subclassLog->push_back("window");
+    return CallWindowProcA(g_savedProc, h, msg, wp, lp);
+}
 }  // namespace
 
 TEST(FrameworkForms, BorderStyleIconsOwnerAndCentredPlacement) {
@@ -99,25 +107,19 @@ TEST(FrameworkForms, TabOrderListsNestedWindowedControlsAfterTheirContainer) {
 TEST(FrameworkForms, WindowSubclassOnTopOfTheFrameworkIsRestorable) {
     auto form = MakeUnowned<TForm>();
     HWND wnd = form->Handle();
-    static std::vector<std::string>* log = nullptr;
-    static WNDPROC saved = nullptr;
     std::vector<std::string> entries;
-    log = &entries;
+    g_subclassLog = &entries;
     form->WindowProc = [old = form->WindowProc](TMessage& m) {
-        if (m.Msg == WM_USER + 3) log->push_back("control");
+        if (m.Msg == WM_USER + 3) g_subclassLog->push_back("control");
         old(m);
     };
-    saved = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(wnd, GWLP_WNDPROC));
-    auto outer = [](HWND h, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
-        if (msg == WM_USER + 3) log->push_back("window");
-        return CallWindowProcA(saved, h, msg, wp, lp);
-    };
-    SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(static_cast<WNDPROC>(outer)));
+    g_savedProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(wnd, GWLP_WNDPROC));
+    SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterSubclass));
     SendMessageA(wnd, WM_USER + 3, 0, 0);
-    SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
+    SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_savedProc));
     SendMessageA(wnd, WM_USER + 3, 0, 0);
     EXPECT_EQ(entries, (std::vector<std::string>{"window", "control", "control"}));
-    log = nullptr;
+    g_subclassLog = nullptr;
 }
 
 TEST(FrameworkMenus, PopupItemsBuildTheMenuAndCommandsClickThem) {

@@ -260,11 +260,11 @@ void TCustomMemo::CreateParams(TCreateParams& p) {
 void TCustomMemo::WndProc(TMessage& m) {
     if (m.Msg == WM_GETDLGCODE) {
         TCustomEdit::WndProc(m);
-        // Tab moves the focus on unless the memo wants tabs; it keeps Return and the arrows.
+        // Tab moves the focus on unless the memo wants tabs; Return and the arrows stay
+        // with the memo (the message loop treats only Tab as a dialog key).
         m.Result &= ~static_cast<intptr_t>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
         m.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS;
         if (wantTabs_) m.Result |= DLGC_WANTTAB;
-        if (wantReturns_) m.Result |= DLGC_WANTALLKEYS;
         return;
     }
     TCustomEdit::WndProc(m);

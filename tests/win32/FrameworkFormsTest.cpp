@@ -211,3 +211,40 @@ TEST(FrameworkApplication, MinimizingTheApplicationTakesItsFormsAlongAndRestoreB
     EXPECT_TRUE(IsWindowVisible(form->Handle()));
     ShowWindow(app, SW_HIDE);
 }
+
+TEST(FrameworkForms, TabMovesTheFocusThroughTheTabOrderPastAMemo) {
+    auto form = MakeUnowned<TForm>();
+    form->SetClientSize(300, 200);
+    auto* first = MakeComponent<TButton>(form.get());
+    first->SetParent(form.get());
+    auto* memo = MakeComponent<TMemo>(form.get());
+    memo->SetParent(form.get());
+    memo->SetBounds(0, 30, 200, 80);
+    auto* last = MakeComponent<TButton>(form.get());
+    last->SetParent(form.get());
+    last->SetTop(120);
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    first->SetFocus();
+    Pump();
+    std::vector<TWinControl*> focusChanges;
+    TWndMethod old = last->WindowProc;
+    last->WindowProc = [&, old](TMessage& m) {
+        if (m.Msg == CM_FOCUSCHANGED) focusChanges.push_back(reinterpret_cast<TWinControl*>(m.LParam));
+        old(m);
+    };
+    auto pressTab = [] {
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+        Pump();
+    };
+    ASSERT_TRUE(first->Focused());
+    pressTab();
+    EXPECT_TRUE(memo->Focused());
+    pressTab();
+    EXPECT_TRUE(last->Focused());
+    EXPECT_EQ(memo->Text(), "");  // the memo did not take the Tab
+    EXPECT_EQ(form->ActiveControl(), last);
+    // Every windowed control of the form hears of each focus change.
+    EXPECT_EQ(focusChanges, (std::vector<TWinControl*>{memo, last}));
+    form->Hide();
+}

@@ -13,7 +13,7 @@ fi
 
 for p in g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine wine32:i386 wine64 xvfb x11-apps x11-utils \
          xdotool imagemagick fonts-wqy-microhei locales googletest libgtest-dev \
-         libjpeg62-turbo-dev cmake ninja-build dpkg-dev nasm netpbm; do
+         libjpeg62-turbo-dev liblhasa-dev clang libclang-rt-14-dev cmake ninja-build dpkg-dev; do
     have "$p" || need+=("$p")
 done
 

@@ -5,6 +5,8 @@ ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD="${KELVORA_BUILD:-$ROOT/build}"
 status=0
 (cd "$BUILD/host" && ctest --output-on-failure) || status=1
+# A short libFuzzer pass over every parser (sanitizers on); long runs: `make fuzz`.
+FUZZ_SECONDS="${FUZZ_SECONDS:-5}" bash "$ROOT/tools/fuzz.sh" || status=1
 ARCH="${KELVORA_WINE_ARCH:-$(bash "$ROOT/tools/wine-arch.sh")}"
 if [ "$ARCH" = win64 ]; then
     echo "NOTE: 32-bit code cannot run on this machine; the Wine tests run the x86_64 build of the same sources."

@@ -1,0 +1,482 @@
+// The one-key optimisation of the real program, driven from outside: the run over a list
+// of names against copies of an idle helper program, its log, bars and batch file, the
+// same run from the tray menu, the list file on load, edit and "保存", a list file that
+// cannot be replaced, and the desktop shortcut.
+#include "E2eKelvora.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace e2e;
+
+namespace {
+
+constexpr UINT kTrayCallback = 0x0800;
+constexpr WPARAM kMainIconId = 1;
+// "一键清理" is the tray menu's first command: one arrow press from no selection.
+constexpr int kCleanMenuPosition = 1;
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = kActionTimeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        PumpFor(25);
+    }
+    return true;
+}
+
+RECT At(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(f, INVALID_HANDLE_VALUE) << "cannot write " << path;
+    DWORD written = 0;
+    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(f);
+    ASSERT_EQ(written, bytes.size());
+}
+
+// The file's bytes; nothing when it cannot be opened. Shares everything, so a file the
+// program keeps open can still be read.
+std::optional<std::string> ReadBytes(const std::string& path) {
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    char buffer[4096];
+    DWORD n = 0;
+    while (ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
+    CloseHandle(f);
+    return bytes;
+}
+
+// The lines of a multi-line edit (a line break after the last line adds none).
+std::vector<std::string> LinesOf(HWND edit) {
+    const std::string text = TextOf(edit);
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+int BarPosition(HWND bar) {
+    DWORD_PTR position = 0;
+    if (!SendMessageTimeoutA(bar, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 5000, &position)) return -1;
+    return static_cast<int>(position);
+}
+
+unsigned MemoryLoadNow() {
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    GlobalMemoryStatusEx(&status);
+    return status.dwMemoryLoad;
+}
+
+// Touched memory of the driver's own that raises the system's memory load by a few
+// percent while it is held.
+class MemoryBallast {
+public:
+    MemoryBallast() {
+        MEMORYSTATUSEX status{};
+        status.dwLength = sizeof status;
+        GlobalMemoryStatusEx(&status);
+        size_ = static_cast<SIZE_T>(status.ullTotalPhys / 100 * 8);
+        if (size_ > status.ullAvailPhys / 2) size_ = static_cast<SIZE_T>(status.ullAvailPhys / 2);
+        memory_ = static_cast<char*>(VirtualAlloc(nullptr, size_, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+        if (memory_)
+            for (SIZE_T i = 0; i < size_; i += 4096) static_cast<volatile char*>(memory_)[i] = 1;
+    }
+    ~MemoryBallast() {
+        if (memory_) VirtualFree(memory_, 0, MEM_RELEASE);
+    }
+    MemoryBallast(const MemoryBallast&) = delete;
+    MemoryBallast& operator=(const MemoryBallast&) = delete;
+
+private:
+    char* memory_ = nullptr;
+    SIZE_T size_ = 0;
+};
+
+// Waits until the memory load has moved at least two points away from `base`.
+bool LoadMovedFrom(unsigned base) {
+    return WaitUntil([&] { return MemoryLoadNow() >= base + 2 || MemoryLoadNow() + 2 <= base; }, 3000);
+}
+
+std::string TempFolderPath() {
+    char temp[MAX_PATH];
+    DWORD n = GetTempPathA(MAX_PATH, temp);
+    return std::string(temp, n);
+}
+
+// The shell link class and its interfaces, named here so no GUID library is needed.
+const CLSID kShellLinkClass = {0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const IID kShellLinkA = {0x000214EE, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const IID kPersistFile = {0x0000010B, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+
+struct ShortcutContent {
+    std::string target, workingDirectory;
+};
+
+// Reads a .lnk back through the shell link object; nothing when it does not load.
+std::optional<ShortcutContent> ReadShortcut(const std::string& path) {
+    IShellLinkA* link = nullptr;
+    if (FAILED(CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER, kShellLinkA,
+                                reinterpret_cast<void**>(&link))))
+        return std::nullopt;
+    std::optional<ShortcutContent> content;
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(link->QueryInterface(kPersistFile, reinterpret_cast<void**>(&file)))) {
+        std::wstring wide(path.size() + 1, L'\0');
+        int n = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+        wide.resize(n > 0 ? n - 1 : 0);
+        if (file->Load(wide.c_str(), STGM_READ) == S_OK) {
+            char target[MAX_PATH + 1] = {}, folder[MAX_PATH + 1] = {};
+            if (SUCCEEDED(link->GetPath(target, sizeof target, nullptr, SLGP_RAWPATH)) &&
+                SUCCEEDED(link->GetWorkingDirectory(folder, sizeof folder)))
+                content = ShortcutContent{target, folder};
+        }
+        file->Release();
+    }
+    link->Release();
+    return content;
+}
+
+bool SameFileName(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+
+// The controls of the main window these tests act on.
+struct MainControls {
+    HWND main = nullptr;
+    HWND clear = nullptr;    // "一键优化"
+    HWND log = nullptr;      // Memo_Log
+    HWND before = nullptr;   // ProgressBar1
+    HWND after = nullptr;    // ProgressBar2
+    HWND editor = nullptr;   // Memo_Process
+    HWND load = nullptr;     // "保存"
+    HWND status = nullptr;   // StatusBar1
+
+    bool Complete() const { return clear && log && before && after && editor && load && status; }
+};
+
+MainControls FindControls(HWND main) {
+    MainControls c;
+    c.main = main;
+    c.clear = FindChild(main, "Button", "一键优化");
+    c.status = FindChild(main, "msctls_statusbar32", nullptr);
+    const RECT pagesRect = At(0, 89, 445, 224);
+    HWND pages = FindChild(main, "SysTabControl32", nullptr, &pagesRect);
+    if (!pages) return c;
+    HWND sheet1 = FindChild(pages, "TTabSheet", "软件设置");
+    HWND sheet2 = FindChild(pages, "TTabSheet", "自定义管理");
+    HWND group1 = sheet1 ? FindChild(sheet1, "TGroupBox", "系统性能指数 (越小越好)") : nullptr;
+    HWND group2 = sheet2 ? FindChild(sheet2, "TGroupBox", "残余进程列表") : nullptr;
+    if (group1) {
+        c.log = FindChild(group1, "Edit", nullptr);
+        const RECT beforeRect = At(100, 20, 283, 23), afterRect = At(100, 49, 283, 23);
+        c.before = FindChild(group1, "msctls_progress32", nullptr, &beforeRect);
+        c.after = FindChild(group1, "msctls_progress32", nullptr, &afterRect);
+    }
+    if (group2) {
+        c.editor = FindChild(group2, "Edit", nullptr);
+        c.load = FindChild(group2, "Button", "保存");
+    }
+    return c;
+}
+
+// Types text into an edit at the end of its text, one posted character at a time, as
+// the keyboard would (a multi-line edit reports EN_CHANGE for typed text).
+void TypeAtEnd(HWND edit, const std::string& text) {
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(edit, EM_SETSEL, length, length, SMTO_ABORTIFHUNG, 5000, &ignored);
+    DWORD_PTR selection = 0;
+    SendMessageTimeoutA(edit, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &selection);
+    EXPECT_EQ(selection, MAKELONG(length, length)) << "the caret is not at the end of " << length << " bytes";
+    for (unsigned char ch : text) PostMessageA(edit, WM_CHAR, ch, 1);
+}
+
+class CleanupRunE2e : public KelvoraTest {
+protected:
+    void TearDown() override {
+        for (Process& p : helpers_) p.Kill();
+        KelvoraTest::TearDown();
+    }
+
+    // Starts a copy of the idle helper under `name` in the test's folder.
+    Process& StartIdleCopy(const std::string& name) {
+        if (helpers_.capacity() < 16) helpers_.reserve(16);
+        const std::string copy = folder_->Path() + name;
+        CopyFileA(HelperExe("idle_process").c_str(), copy.c_str(), TRUE);
+        helpers_.push_back(Process::Start(copy));
+        return helpers_.back();
+    }
+
+    // Waits for the end of a run: its last log line.
+    bool WaitForRunEnd(HWND log) {
+        return WaitUntil([&] {
+            std::vector<std::string> lines = LinesOf(log);
+            return !lines.empty() && lines.back() == "优化结束...";
+        });
+    }
+
+    void PostTray(UINT mouseMessage) {
+        for (HWND w : TopLevelWindows(first_.Id(), false))
+            if (ClassOf(w) == "TPUtilWindow") PostMessageA(w, kTrayCallback, kMainIconId, mouseMessage);
+    }
+
+    HWND OpenTrayMenu() {
+        PostTray(WM_RBUTTONDOWN);
+        PostTray(WM_RBUTTONUP);
+        HWND menu = nullptr;
+        WaitUntil([&] {
+            for (HWND w : TopLevelWindows(first_.Id(), true))
+                if (ClassOf(w) == "#32768") menu = w;
+            return menu != nullptr;
+        });
+        return menu;
+    }
+
+    void ChooseFromMenu(HWND menu, int position) {
+        for (int i = 0; i < position; ++i) {
+            PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+            PostMessageA(menu, WM_KEYUP, VK_DOWN, 0xC0000001);
+        }
+        PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageA(menu, WM_KEYUP, VK_RETURN, 0xC0000001);
+    }
+
+    // The framework's error box of the program, or nullptr.
+    HWND ErrorBox(DWORD timeoutMs) { return WaitForWindow(first_, "#32770", "Kelvora", timeoutMs); }
+
+    // Reserved, so references handed out stay valid.
+    std::vector<Process> helpers_;
+};
+
+// The list holds names in other letter cases, a blank line, a name with a trailing blank,
+// a name without extension, a duplicate and a name that runs nowhere.
+const char kRunList[] =
+    "KVALPHA.EXE\r\n"
+    "\r\n"
+    "kvbeta.exe \r\n"
+    "kvgamma\r\n"
+    "KvDelta.Exe\r\n"
+    "kvalpha.exe\r\n"
+    "kvnowhere.exe\r\n";
+
+const std::vector<std::string> kRunLog = {
+    "KVALPHA.EXE 清理成功", " 未发现",        "kvbeta.exe  未发现",  "kvgamma 未发现", "KvDelta.Exe 清理成功",
+    "kvalpha.exe 未发现",   "kvnowhere.exe 未发现", "网络优化结束...", "优化结束...",
+};
+
+const char kBatchText[] =
+    "arp -d *\r\nnbtstat -R\r\nipconfig /flushdns\r\nnbtstat -RR\r\nipconfig /registerdns\r\n";
+
+}  // namespace
+
+TEST_F(CleanupRunE2e, OneKeyRunFromTheButtonAndFromTheTrayMenu) {
+    WriteBytes(ListFilePath(), kRunList);
+    // Two running copies of one program: the same file started twice.
+    Process& a1 = StartIdleCopy("kvalpha.exe");
+    Process& a2 = StartIdleCopy("kvalpha.exe");
+    Process& beta = StartIdleCopy("kvbeta.exe");
+    Process& gamma = StartIdleCopy("kvgamma.exe");
+    Process& delta = StartIdleCopy("kvdelta.exe");
+    Process& epsilon = StartIdleCopy("kvepsilon.exe");
+
+    HWND main = StartAndWaitForMainWindow(first_);
+    ASSERT_NE(main, nullptr);
+    MainControls c = FindControls(main);
+    ASSERT_TRUE(c.Complete()) << "controls of the main window not found";
+    EXPECT_EQ(StatusBarText(c.status, 1), "数据版本:7条");
+    EXPECT_EQ(BarPosition(c.after), 0) << "the after bar is empty before the first run";
+
+    // Before the run the before bar follows the memory load.
+    {
+        const unsigned base = MemoryLoadNow();
+        MemoryBallast ballast;
+        if (!LoadMovedFrom(base)) {
+            std::printf("note: the memory load does not move here (%u); the live bar is not checked\n", base);
+        } else {
+            EXPECT_TRUE(WaitUntil([&] { return std::abs(BarPosition(c.before) - static_cast<int>(MemoryLoadNow())) <= 1; },
+                                  5000))
+                << "the before bar shows " << BarPosition(c.before) << " with the load at " << MemoryLoadNow();
+        }
+    }
+    PumpFor(300);
+
+    const std::string batchPath = TempFolderPath() + "RestorationNet.bat";
+    DeleteFileA(batchPath.c_str());
+    const DWORD clicked = GetTickCount();
+    PostButtonClick(c.clear);
+    ASSERT_TRUE(WaitForRunEnd(c.log)) << "no end of run; the log holds:\n" << TextOf(c.log);
+    const DWORD runMs = GetTickCount() - clicked;
+    // One second, then 100 ms per name.
+    EXPECT_GE(runMs, 1000u + 7 * 100u - 50u);
+    EXPECT_EQ(LinesOf(c.log), kRunLog);
+
+    for (Process* p : {&a1, &a2, &delta}) {
+        std::optional<DWORD> code = p->WaitExit(5000);
+        EXPECT_TRUE(code.has_value()) << "a listed program still runs";
+        if (code) {
+            EXPECT_EQ(*code, 0u);
+        }
+    }
+    EXPECT_TRUE(beta.Running()) << "a name with a trailing blank matched";
+    EXPECT_TRUE(gamma.Running()) << "a name without extension matched";
+    EXPECT_TRUE(epsilon.Running()) << "an unlisted program was ended";
+
+    EXPECT_EQ(ReadBytes(batchPath).value_or("<missing>"), kBatchText);
+
+    const int after = BarPosition(c.after);
+    EXPECT_GE(after, 1);
+    EXPECT_LE(after, 100);
+    EXPECT_LE(std::abs(after - static_cast<int>(MemoryLoadNow())), 5) << "the after bar is not the memory load";
+
+    // After the run the before bar holds its value whatever the load does.
+    {
+        const int held = BarPosition(c.before);
+        const unsigned base = MemoryLoadNow();
+        MemoryBallast ballast;
+        if (!LoadMovedFrom(base)) {
+            std::printf("note: the memory load does not move here (%u); the held bar is not checked\n", base);
+        } else {
+            PumpFor(500);
+            EXPECT_EQ(BarPosition(c.before), held) << "the before bar follows the load (" << MemoryLoadNow() << ")";
+        }
+    }
+
+    // The tray menu's "一键清理" runs the same run: the same programs again, the same log.
+    Process& a3 = StartIdleCopy("kvalpha.exe");
+    Process& a4 = StartIdleCopy("kvalpha.exe");
+    Process& delta2 = StartIdleCopy("kvdelta.exe");
+    PumpFor(500);
+    SendMessageTimeoutA(c.log, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("stale"), SMTO_ABORTIFHUNG, 5000, nullptr);
+    HWND menu = OpenTrayMenu();
+    ASSERT_NE(menu, nullptr) << "no tray menu";
+    ChooseFromMenu(menu, kCleanMenuPosition);
+    ASSERT_TRUE(WaitForRunEnd(c.log)) << "no end of the tray run; the log holds:\n" << TextOf(c.log);
+    EXPECT_EQ(LinesOf(c.log), kRunLog);
+    for (Process* p : {&a3, &a4, &delta2}) EXPECT_TRUE(p->WaitExit(5000).has_value()) << "a listed program still runs";
+    EXPECT_TRUE(beta.Running());
+    EXPECT_TRUE(gamma.Running());
+    EXPECT_TRUE(epsilon.Running());
+    EXPECT_EQ(ReadBytes(batchPath).value_or("<missing>"), kBatchText);
+}
+
+TEST_F(CleanupRunE2e, ListFileIsReadUpToNulAndWrittenBackWithCrLf) {
+    WriteBytes(ListFilePath(), std::string("a.exe\nb.exe\nc.exe\0hidden.exe\nmore.exe\n", 39));
+    HWND main = StartAndWaitForMainWindow(first_);
+    ASSERT_NE(main, nullptr);
+    MainControls c = FindControls(main);
+    ASSERT_TRUE(c.Complete()) << "controls of the main window not found";
+
+    // Loading at start-up: the text after the NUL is dropped and the file comes back
+    // with CR LF after every name.
+    EXPECT_EQ(StatusBarText(c.status, 1), "数据版本:3条");
+    const std::string loaded = "a.exe\r\nb.exe\r\nc.exe\r\n";
+    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(ListFilePath()) == loaded; }, 5000))
+        << ReadBytes(ListFilePath()).value_or("<missing>");
+    EXPECT_EQ(TextOf(c.editor), loaded);
+
+    // A file with LF breaks and no final break, loaded by "保存".
+    WriteBytes(ListFilePath(), "x.exe\ny.exe");
+    PostButtonClick(c.load);
+    EXPECT_TRUE(WaitUntil([&] { return StatusBarText(c.status, 1) == "数据版本:2条"; }));
+    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(ListFilePath()) == "x.exe\r\ny.exe\r\n"; }, 5000))
+        << ReadBytes(ListFilePath()).value_or("<missing>");
+    EXPECT_EQ(TextOf(c.editor), "x.exe\r\ny.exe\r\n");
+
+    // Typing saves at once but leaves the working list until "保存".
+    TypeAtEnd(c.editor, "z.exe");
+    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(ListFilePath()) == "x.exe\r\ny.exe\r\nz.exe"; }))
+        << ReadBytes(ListFilePath()).value_or("<missing>");
+    EXPECT_EQ(StatusBarText(c.status, 1), "数据版本:2条");
+    PostButtonClick(c.load);
+    EXPECT_TRUE(WaitUntil([&] { return StatusBarText(c.status, 1) == "数据版本:3条"; }));
+    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(ListFilePath()) == "x.exe\r\ny.exe\r\nz.exe\r\n"; }, 5000))
+        << ReadBytes(ListFilePath()).value_or("<missing>");
+
+    // A list file that cannot be replaced: the create error, and the old bytes stay.
+    const std::string before = ReadBytes(ListFilePath()).value_or("");
+    ASSERT_TRUE(SetFileAttributesA(ListFilePath().c_str(), FILE_ATTRIBUTE_READONLY));
+    TypeAtEnd(c.editor, "q");
+    HWND box = ErrorBox(kActionTimeoutMs);
+    SetFileAttributesA(ListFilePath().c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_NE(box, nullptr) << "no error box for a list file that cannot be replaced";
+    HWND text = GetDlgItem(box, 0xFFFF);
+    ASSERT_NE(text, nullptr);
+    const std::string expectedStart = "Cannot create file \"" + ListFilePath() + "\". ";
+    const std::string message = TextOf(text);
+    EXPECT_EQ(message.rfind(expectedStart, 0), 0u) << message;
+    EXPECT_GT(message.size(), expectedStart.size()) << "no system error text";
+    HWND ok = GetDlgItem(box, IDOK);
+    ASSERT_NE(ok, nullptr);
+    PostButtonClick(ok);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    EXPECT_EQ(ReadBytes(ListFilePath()), before);
+    EXPECT_EQ(TextOf(c.editor), before + "q") << "the editor keeps the typed text";
+    EXPECT_TRUE(first_.Running());
+
+    // The next change writes again.
+    TypeAtEnd(c.editor, "r");
+    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(ListFilePath()) == before + "qr"; }))
+        << ReadBytes(ListFilePath()).value_or("<missing>");
+    EXPECT_EQ(ErrorBox(0), nullptr);
+}
+
+TEST_F(CleanupRunE2e, DesktopShortcutLabelWritesKelvoraLnkAndOverwritesItSilently) {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    char desktop[MAX_PATH] = {};
+    ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, TRUE));
+    const std::string lnk = std::string(desktop) + "\\Kelvora.lnk";
+    DeleteFileA(lnk.c_str());
+    struct RemoveAtEnd {
+        std::string path;
+        ~RemoveAtEnd() {
+            DeleteFileA(path.c_str());
+            CoUninitialize();
+        }
+    } removeAtEnd{lnk};
+
+    HWND main = StartAndWaitForMainWindow(first_);
+    ASSERT_NE(main, nullptr);
+    // "桌面快捷键" is a label drawn on the window itself: a click at its place.
+    auto clickLabel = [&] {
+        const LPARAM point = MAKELPARAM(128 + 8, 320 + 5);
+        PostMessageA(main, WM_MOUSEMOVE, 0, point);
+        PostMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        PostMessageA(main, WM_LBUTTONUP, 0, point);
+    };
+    const std::string folder = folder_->Path();
+
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round == 0 ? "first click" : "second click, over a spoilt file");
+        clickLabel();
+        std::optional<ShortcutContent> content;
+        EXPECT_TRUE(WaitUntil([&] { return (content = ReadShortcut(lnk)).has_value(); })) << "no shortcut at " << lnk;
+        if (content) {
+            EXPECT_TRUE(SameFileName(content->target, exe_)) << content->target;
+            EXPECT_TRUE(SameFileName(content->workingDirectory, folder)) << content->workingDirectory;
+        }
+        for (HWND w : TopLevelWindows(first_.Id(), true))
+            EXPECT_NE(ClassOf(w), "#32770") << "the shortcut asked or complained: " << TextOf(w);
+        // Spoilt, so the second click must write it anew.
+        WriteBytes(lnk, "not a shortcut");
+        ASSERT_FALSE(ReadShortcut(lnk).has_value());
+    }
+    EXPECT_TRUE(first_.Running());
+}

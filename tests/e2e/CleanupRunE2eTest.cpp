@@ -205,7 +205,7 @@ void TypeAtEnd(HWND edit, const std::string& text) {
     SendMessageTimeoutA(edit, EM_SETSEL, length, length, SMTO_ABORTIFHUNG, 5000, &ignored);
     DWORD_PTR selection = 0;
     SendMessageTimeoutA(edit, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &selection);
-    EXPECT_EQ(selection, MAKELONG(length, length)) << "the caret is not at the end of " << length << " bytes";
+    EXPECT_EQ(selection, static_cast<DWORD_PTR>(MAKELONG(length, length))) << "the caret is not at the end of " << length << " bytes";
     for (unsigned char ch : text) PostMessageA(edit, WM_CHAR, ch, 1);
 }
 
@@ -301,8 +301,16 @@ const char kRunList[] =
     "kvnowhere.exe\r\n";
 
 const std::vector<std::string> kRunLog = {
-    "KVALPHA.EXE 清理成功", " 未发现",        "kvbeta.exe  未发现",  "kvgamma 未发现", "KvDelta.Exe 清理成功",
-    "kvalpha.exe 未发现",   "kelvora.exe 清理失败", "kvnowhere.exe 未发现", "网络优化结束...", "优化结束...",
+    "KVALPHA.EXE 清理成功",
+    " 未发现",
+    "kvbeta.exe  未发现",
+    "kvgamma 未发现",
+    "KvDelta.Exe 清理成功",
+    "kvalpha.exe 未发现",
+    "kelvora.exe 清理失败",
+    "kvnowhere.exe 未发现",
+    "网络优化结束...",
+    "优化结束...",
 };
 
 const char kBatchText[] =
@@ -340,8 +348,8 @@ TEST_F(CleanupRunE2e, OneKeyRunFromTheButtonAndFromTheTrayMenu) {
         if (!LoadMovedFrom(base)) {
             std::printf("note: the memory load does not move here (%u); the live bar is not checked\n", base);
         } else {
-            EXPECT_TRUE(WaitUntil([&] { return std::abs(BarPosition(c.before) - static_cast<int>(MemoryLoadNow())) <= 1; },
-                                  5000))
+            auto followed = [&] { return std::abs(BarPosition(c.before) - static_cast<int>(MemoryLoadNow())) <= 1; };
+            EXPECT_TRUE(WaitUntil(followed, 5000))
                 << "the before bar shows " << BarPosition(c.before) << " with the load at " << MemoryLoadNow();
         }
     }

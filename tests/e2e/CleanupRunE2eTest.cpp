@@ -1,13 +1,14 @@
 // The one-key optimisation of the real program, driven from outside: the run over a list
 // of names against copies of an idle helper program, its log, bars and batch file, the
-// same run from the tray menu, the list file on load, edit and "保存", a list file that
-// cannot be replaced, and the desktop shortcut.
+// same run from the tray menu, the lock on the running batch, the list file on load, edit
+// and "保存", a list file that cannot be replaced, and the desktop shortcut.
 #include "E2eKelvora.h"
 
 #include <commctrl.h>
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -116,6 +117,37 @@ bool LoadMovedFrom(unsigned base) {
     return WaitUntil([&] { return MemoryLoadNow() >= base + 2 || MemoryLoadNow() + 2 <= base; }, 3000);
 }
 
+// Ids of the running processes with this executable name.
+std::vector<DWORD> ProcessIdsNamed(const char* name) {
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return ids;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        if (lstrcmpiA(entry.szExeFile, name) == 0) ids.push_back(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return ids;
+}
+
+void EndProcessesNamed(const char* name) {
+    for (DWORD id : ProcessIdsNamed(name)) {
+        HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+        if (!p) continue;
+        TerminateProcess(p, 0);
+        WaitForSingleObject(p, 5000);
+        CloseHandle(p);
+    }
+}
+
+bool CanOpenForWriting(const std::string& path) {
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(f);
+    return true;
+}
+
 std::string TempFolderPath() {
     char temp[MAX_PATH];
     DWORD n = GetTempPathA(MAX_PATH, temp);
@@ -205,7 +237,8 @@ void TypeAtEnd(HWND edit, const std::string& text) {
     SendMessageTimeoutA(edit, EM_SETSEL, length, length, SMTO_ABORTIFHUNG, 5000, &ignored);
     DWORD_PTR selection = 0;
     SendMessageTimeoutA(edit, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &selection);
-    EXPECT_EQ(selection, static_cast<DWORD_PTR>(MAKELONG(length, length))) << "the caret is not at the end of " << length << " bytes";
+    EXPECT_EQ(selection, static_cast<DWORD_PTR>(MAKELONG(length, length)))
+        << "the caret is not at the end of " << length << " bytes";
     for (unsigned char ch : text) PostMessageA(edit, WM_CHAR, ch, 1);
 }
 
@@ -327,6 +360,12 @@ TEST_F(CleanupRunE2e, OneKeyRunFromTheButtonAndFromTheTrayMenu) {
     Process& gamma = StartIdleCopy("kvgamma.exe");
     Process& delta = StartIdleCopy("kvdelta.exe");
     Process& epsilon = StartIdleCopy("kvepsilon.exe");
+    // A stand-in for the batch's first command in the folder the batch runs in: it holds
+    // the batch up until the test ends it.
+    ASSERT_TRUE(CopyFileA(HelperExe("idle_process").c_str(), (folder_->Path() + "arp.exe").c_str(), FALSE));
+    struct EndStandIn {
+        ~EndStandIn() { EndProcessesNamed("arp.exe"); }
+    } endStandIn;
 
     // The program's temporary folder, with blanks in its path.
     const std::string temp = folder_->Path() + "temp with blanks\\";
@@ -378,6 +417,19 @@ TEST_F(CleanupRunE2e, OneKeyRunFromTheButtonAndFromTheTrayMenu) {
     EXPECT_TRUE(first_.Running()) << "the program ended itself";
 
     EXPECT_EQ(ReadBytes(batchPath).value_or("<missing>"), kBatchText);
+
+    // While the batch runs nobody else can change or remove it; once it has ended, the
+    // file is free again.
+    if (!WaitUntil([] { return !ProcessIdsNamed("arp.exe").empty(); }, 10000)) {
+        std::printf("note: the batch did not reach its first command here; its lock is not checked\n");
+    } else {
+        EXPECT_FALSE(CanOpenForWriting(batchPath)) << "the running batch can be rewritten";
+        EXPECT_FALSE(DeleteFileA(batchPath.c_str())) << "the running batch can be deleted";
+        EndProcessesNamed("arp.exe");
+        EXPECT_TRUE(WaitUntil([&] { return CanOpenForWriting(batchPath); })) << "the batch stays locked after its end";
+        EXPECT_EQ(ReadBytes(batchPath).value_or("<missing>"), kBatchText);
+    }
+    DeleteFileA((folder_->Path() + "arp.exe").c_str());
 
     const int after = BarPosition(c.after);
     EXPECT_GE(after, 1);

@@ -21,19 +21,8 @@ using namespace e2e;
 
 namespace {
 
-constexpr UINT kTrayCallback = 0x0800;
-constexpr WPARAM kMainIconId = 1;
 // "一键清理" is the tray menu's first command: one arrow press from no selection.
 constexpr int kCleanMenuPosition = 1;
-
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = kActionTimeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        PumpFor(25);
-    }
-    return true;
-}
 
 RECT At(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
 
@@ -285,32 +274,6 @@ protected:
             std::vector<std::string> lines = LinesOf(log);
             return !lines.empty() && lines.back() == "优化结束...";
         });
-    }
-
-    void PostTray(UINT mouseMessage) {
-        for (HWND w : TopLevelWindows(first_.Id(), false))
-            if (ClassOf(w) == "TPUtilWindow") PostMessageA(w, kTrayCallback, kMainIconId, mouseMessage);
-    }
-
-    HWND OpenTrayMenu() {
-        PostTray(WM_RBUTTONDOWN);
-        PostTray(WM_RBUTTONUP);
-        HWND menu = nullptr;
-        WaitUntil([&] {
-            for (HWND w : TopLevelWindows(first_.Id(), true))
-                if (ClassOf(w) == "#32768") menu = w;
-            return menu != nullptr;
-        });
-        return menu;
-    }
-
-    void ChooseFromMenu(HWND menu, int position) {
-        for (int i = 0; i < position; ++i) {
-            PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-            PostMessageA(menu, WM_KEYUP, VK_DOWN, 0xC0000001);
-        }
-        PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-        PostMessageA(menu, WM_KEYUP, VK_RETURN, 0xC0000001);
     }
 
     // The framework's error box of the program, or nullptr.

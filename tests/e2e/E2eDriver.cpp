@@ -421,4 +421,20 @@ bool SaveBmp(const Capture& capture, const std::string& path) {
     return std::fclose(out) == 0;
 }
 
+std::vector<HWND> WindowsOfClass(const Process& process, const std::string& windowClass, bool visibleOnly) {
+    std::vector<HWND> found;
+    for (HWND w : TopLevelWindows(process.Id(), visibleOnly))
+        if (ClassOf(w) == windowClass) found.push_back(w);
+    return found;
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        PumpFor(25);
+    }
+    return true;
+}
+
 }  // namespace e2e

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -84,6 +85,10 @@ RECT RectInParent(HWND window);
 
 // Top-level windows of a process (visible ones only if asked).
 std::vector<HWND> TopLevelWindows(DWORD processId, bool visibleOnly);
+// The process's top-level windows of one class.
+std::vector<HWND> WindowsOfClass(const Process& process, const std::string& windowClass, bool visibleOnly);
+// Waits until `done` holds, pumping messages; false on time-out.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = kActionTimeoutMs);
 // Waits for a visible top-level window of the process with this class (empty: any class)
 // and caption; nullptr on timeout or when the process ends first.
 HWND WaitForWindow(const Process& process, const std::string& windowClass,

@@ -34,6 +34,39 @@ protected:
 
     std::string ListFilePath() const { return folder_->Path() + "p.txt"; }
 
+    // What the shell does when the user acts on the tray icon: the callback message with
+    // the icon's id and the mouse message, sent to every utility window of the program
+    // (the timer window ignores it).
+    void PostTray(UINT mouseMessage) {
+        for (HWND w : WindowsOfClass(first_, "TPUtilWindow", false))
+            PostMessageA(w, kTrayCallback, kMainIconId, mouseMessage);
+    }
+    // Opens the tray menu with a right press; the menu window or nullptr.
+    HWND OpenTrayMenu() {
+        PostTray(WM_RBUTTONDOWN);
+        PostTray(WM_RBUTTONUP);
+        HWND menu = nullptr;
+        WaitUntil([&] {
+            auto menus = WindowsOfClass(first_, "#32768", true);
+            menu = menus.empty() ? nullptr : menus.front();
+            return menu != nullptr;
+        });
+        return menu;
+    }
+    // Picks the n-th command of the open menu (separators are skipped by the arrows).
+    void ChooseFromMenu(HWND menu, int position) {
+        for (int i = 0; i < position; ++i) {
+            PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+            PostMessageA(menu, WM_KEYUP, VK_DOWN, 0xC0000001);
+        }
+        PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageA(menu, WM_KEYUP, VK_RETURN, 0xC0000001);
+    }
+
+    static constexpr UINT kTrayCallback = 0x0800;
+    // The main window's tray icon is the program's first and only one.
+    static constexpr WPARAM kMainIconId = 1;
+
     static constexpr const char* kMainWindowClass = "TForm1";
     std::unique_ptr<TempFolder> folder_;
     std::string exe_;

@@ -11,56 +11,8 @@ using namespace e2e;
 
 namespace {
 
-constexpr UINT kTrayCallback = 0x0800;
-// The main window's tray icon is the program's first and only one.
-constexpr WPARAM kMainIconId = 1;
-
-// Waits until `done` holds, pumping messages; false on timeout.
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = kActionTimeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        PumpFor(25);
-    }
-    return true;
-}
-
-std::vector<HWND> WindowsOfClass(const Process& p, const std::string& cls, bool visibleOnly) {
-    std::vector<HWND> found;
-    for (HWND w : TopLevelWindows(p.Id(), visibleOnly))
-        if (ClassOf(w) == cls) found.push_back(w);
-    return found;
-}
-
 class TrayE2e : public KelvoraTest {
 protected:
-    // What the shell does when the user acts on the icon: the callback message with the
-    // icon's id and the mouse message. Sent to every utility window of the program (the
-    // timer window ignores it).
-    void PostTray(UINT mouseMessage) {
-        for (HWND w : WindowsOfClass(first_, "TPUtilWindow", false))
-            PostMessageA(w, kTrayCallback, kMainIconId, mouseMessage);
-    }
-    HWND OpenTrayMenu() {
-        PostTray(WM_RBUTTONDOWN);
-        PostTray(WM_RBUTTONUP);
-        HWND menu = nullptr;
-        WaitUntil([&] {
-            auto menus = WindowsOfClass(first_, "#32768", true);
-            menu = menus.empty() ? nullptr : menus.front();
-            return menu != nullptr;
-        });
-        return menu;
-    }
-    // Picks the n-th command of the open menu (separators are skipped by the arrows).
-    void ChooseFromMenu(HWND menu, int position) {
-        for (int i = 0; i < position; ++i) {
-            PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-            PostMessageA(menu, WM_KEYUP, VK_DOWN, 0xC0000001);
-        }
-        PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-        PostMessageA(menu, WM_KEYUP, VK_RETURN, 0xC0000001);
-    }
     HWND AppWindow() {
         auto apps = WindowsOfClass(first_, "TApplication", false);
         return apps.empty() ? nullptr : apps.front();

@@ -177,13 +177,6 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     Label10 = PlaceLabel(this, GroupBox3, "Label10", 32, 104, "反馈问题: 点击反馈信息");
     Label10->SetCursor(crHandPoint);
     Label10->OnClick = [this](TObject* s) { Label10Click(s); };
-    // A page is laid out when it is shown. Show each once, with the tab control's window
-    // made so the page area is exact, so the hidden pages hold their layout from the start.
-    PageControl1->HandleNeeded();
-    PageControl1->SetActivePage(TabSheet3);
-    PageControl1->SetActivePage(TabSheet2);
-    PageControl1->SetActivePage(TabSheet1);
-
     // The row of buttons and the shortcut link.
     Label12 = PlaceLabel(this, this, "Label12", 128, 320, "桌面快捷键");
     ColourFont(Label12, Font(), clGreen);

@@ -301,6 +301,17 @@ void TPageControl::BoundsChanged() { TCustomTabControl::BoundsChanged(); }
 
 void TPageControl::PlacePages() { Realign(); }
 
+// Every page fills the display area, shown or not, so the controls of a page that has
+// not been opened yet already stand where they will be seen.
+void TPageControl::AlignControls(RECT rect) {
+    TCustomTabControl::AlignControls(rect);
+    for (TTabSheet* p : pages_) {
+        if (!p->Visible() && p->Align() == alClient)
+            p->SetBounds(rect.left, rect.top, std::max(0L, static_cast<long>(rect.right - rect.left)),
+                         std::max(0L, static_cast<long>(rect.bottom - rect.top)));
+    }
+}
+
 void TPageControl::WndProc(TMessage& m) { TCustomTabControl::WndProc(m); }
 
 // ---- status bar ----

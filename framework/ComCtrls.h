@@ -96,6 +96,7 @@ protected:
     void CreateHandleDone() override;
     void Change() override;
     void BoundsChanged() override;
+    void AlignControls(RECT rect) override;
     void WndProc(TMessage& message) override;
 
 private:

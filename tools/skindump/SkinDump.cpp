@@ -1,7 +1,7 @@
-// skininspect: looks into a skin package.
-//   skininspect [--stream] package.skn               lists the entries and their sizes
-//   skininspect [--stream] --ini package.skn         prints the definition entry
-//   skininspect [--stream] --extract DIR package.skn writes every entry to DIR
+// skindump: looks into a skin package.
+//   skindump [--stream] package.skn               lists the entries and their sizes
+//   skindump [--stream] --ini package.skn         prints the definition entry
+//   skindump [--stream] --extract DIR package.skn writes every entry to DIR
 // --stream reads the stored form (int32 length prefix) instead of a bare package.
 #include <cstdio>
 #include <filesystem>
@@ -19,7 +19,7 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: skininspect [--stream] [--ini | --extract DIR] package.skn\n");
+                 "usage: skindump [--stream] [--ini | --extract DIR] package.skn\n");
     return 2;
 }
 
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
 
     std::ifstream in(input, std::ios::binary);
     if (!in) {
-        std::fprintf(stderr, "skininspect: cannot open %s\n", input.c_str());
+        std::fprintf(stderr, "skindump: cannot open %s\n", input.c_str());
         return 1;
     }
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     if (stream) {
         size_t used = 0;
         if (!ReadSkinStream(bytes.data(), bytes.size(), package, used)) {
-            std::fprintf(stderr, "skininspect: the stored form is truncated\n");
+            std::fprintf(stderr, "skindump: the stored form is truncated\n");
             return 1;
         }
     } else {
@@ -73,11 +73,11 @@ int main(int argc, char** argv) {
         std::string shown = text;
         for (char& c : shown)
             if (c == '\r') c = '\n';
-        std::fprintf(stderr, "skininspect: %s\n", shown.c_str());
+        std::fprintf(stderr, "skindump: %s\n", shown.c_str());
     });
     TSkinReader reader;
     if (!reader.ReadPackage(package)) {
-        std::fprintf(stderr, "skininspect: %s is not a readable skin package\n", input.c_str());
+        std::fprintf(stderr, "skindump: %s is not a readable skin package\n", input.c_str());
         return 1;
     }
 
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
         std::string name;
         reader.ExtractFirstMatching(".ini", text, name);
         if (name.empty()) {
-            std::fprintf(stderr, "skininspect: no definition entry\n");
+            std::fprintf(stderr, "skindump: no definition entry\n");
             return 1;
         }
         std::fwrite(text.data(), 1, text.size(), stdout);
@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < reader.Count(); ++i) {
             const fs::path path = fs::path(extractDir) / SafeName(reader.Names()[static_cast<size_t>(i)], i);
             if (!WriteFile(path, reader.EntryBytes(i))) {
-                std::fprintf(stderr, "skininspect: cannot write %s\n", path.string().c_str());
+                std::fprintf(stderr, "skindump: cannot write %s\n", path.string().c_str());
                 return 1;
             }
         }

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "cleanup/ListFile.h"
-#include "cleanup/SystemError.h"
+#include "framework/SystemError.h"
 #include "framework/Exceptions.h"
 #include "framework/FileIo.h"
 #include "framework/Handles.h"

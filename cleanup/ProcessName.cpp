@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "cleanup/AnsiText.h"
+#include "framework/AnsiText.h"
 
 namespace {
 

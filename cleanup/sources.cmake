@@ -1,2 +1,2 @@
-kelvora_portable(AnsiText.cpp ProcessName.cpp ListFile.cpp OptimisationRun.cpp)
-kelvora_win32(ToolhelpApi.cpp ProcessTable.cpp MessagePump.cpp MemoryLoad.cpp SystemError.cpp ListStore.cpp)
+kelvora_portable(ProcessName.cpp ListFile.cpp OptimisationRun.cpp)
+kelvora_win32(ToolhelpApi.cpp ProcessTable.cpp MessagePump.cpp MemoryLoad.cpp ListStore.cpp)

@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "cleanup/SystemError.h"
+#include "framework/SystemError.h"
 #include "framework/Exceptions.h"
 #include "framework/Handles.h"
 #include "sysutil/NetworkBatch.h"

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "cleanup/SystemError.h"
+#include "framework/SystemError.h"
 #include "framework/Exceptions.h"
 #include "sysutil/ShortcutPaths.h"
 

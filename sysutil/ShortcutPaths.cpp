@@ -1,6 +1,6 @@
 #include "sysutil/ShortcutPaths.h"
 
-#include "cleanup/AnsiText.h"
+#include "framework/AnsiText.h"
 
 std::string FolderPartOf(std::string_view path) {
     return std::string(path.substr(0, AfterLastDelimiter(path, "\\:")));

@@ -1,4 +1,4 @@
-#include "cleanup/SystemError.h"
+#include "framework/SystemError.h"
 
 std::string SystemMessageText(DWORD code) {
     char* buffer = nullptr;

@@ -1,4 +1,4 @@
-#include "cleanup/AnsiText.h"
+#include "framework/AnsiText.h"
 
 std::size_t AfterLastDelimiter(std::string_view text, std::string_view delimiters) {
     std::size_t after = 0;

@@ -1,65 +1,27 @@
-// The main window as the frame skinner paints it: four border parts, the caption with
-// its text background, buttons and icon, and a mock of the client area's controls.
+// The main window as the frame skinner paints it: the frame painter's borders, caption,
+// buttons and icon, and a mock of the client area's controls.
 #include "tools/skinpreview/Window.h"
 
-#include <algorithm>
 #include <string>
 
-#include "skin/data/ImgUtil.h"
+#include "skin/form/FramePainter.h"
 #include "tools/skinpreview/Painters.h"
 
 namespace {
 
 constexpr int kClientWidth = 445;
 constexpr int kClientHeight = 364;
+constexpr int kCaptionFontSize = 12;
+constexpr int kCaptionLineHeight = 15;
 
-int FrameIndex(const TDataSkinObject& e, bool active) { return active || e.FrameCount == 1 ? 1 : 2; }
-
-void DrawBorders(PixelBuffer& px, const TSkinDefinition& skin, bool active, int fl, int ft, int fr, int fb) {
-    const int w = px.Width(), h = px.Height();
-    auto part = [&](const TDataSkinBorder& e, const TRect& r, bool stacked) {
-        DrawFrameNineSlice(px, r, e.Image, stacked, e.Tile == 1, false, e.SafeFrameCount(), FrameIndex(e, active),
-                           ElementMargins(e));
-    };
-    part(skin.BorderLeft, {0, 0, fl, h}, false);
-    part(skin.BorderRight, {w - fr, 0, w, h}, false);
-    part(skin.BorderBottom, {fl, h - fb, w - fr, h}, true);
-    part(skin.BorderTop, {fl, 0, w - fr, ft}, true);
-}
-
-// Caption text, text background, buttons and icon, placed as the frame skinner does.
-void DrawCaption(Surface& s, const TSkinDefinition& skin, bool active, const std::string& title, int fl, int ft,
-                 int fr) {
-    const TDataSkinTitle& t = skin.Title;
-    const int w = s.px.Width();
-    const TRect R{fl, 0, w - fr, ft};
-    const std::string text = "  " + title + " ";
-    const int textWidth = Scene::TextWidth(text, 12), textHeight = 15;
-    TRect r{R.left, R.top, R.left + textWidth + t.TXTBackleft + t.TXTBackRight, R.top + textHeight};
-    r = r.Offset(t.LeftWidth, (R.Height() - textHeight) / 2 + t.TopHeight / 2);
-    r.right = std::min(r.right, R.right - t.RightWidth);
-    if (!t.Image.Empty())
-        DrawThreePart(s.px, {r.left, R.top, r.right, R.bottom}, t.Image, true, true, 2, active ? 1 : 2,
-                      TMargins{t.TXTBackleft, 0, t.TXTBackRight, 0});
-    const TRect textRect{r.left + t.TXTBackleft, r.top, r.right - t.TXTBackRight, r.bottom};
-    s.Text(textRect.left, textRect.top + textHeight / 2, text,
-           Resolve(skin.Colours[active ? scTitleTextActive : scTitleTextNoActive]));
-
-    // The main window has a system menu and a minimise box, no maximise box: close and
-    // minimise are live, maximise shows disabled, restore and help stay hidden.
-    for (const auto& b : skin.SysButtons) {
-        if (b->Image.Empty() || b->Align != 1) continue;
-        const bool shown = b->Action == 0 || b->Action == 2 || (b->Action == 1 && b->Visibility == 2);
-        if (!shown) continue;
-        const bool enabled = b->Action != 1;
-        const int fw = b->Image.Width() / b->SafeFrameCount();
-        const TRect bounds{w - b->Xcoord, b->Ycoord, w - b->Xcoord + fw, b->Ycoord + b->Image.Height()};
-        const int f = b->FrameCount < 4 || (active && enabled) ? 1 : 4;
-        DrawFrameStretched(s.px, bounds, b->Image, true, b->SafeFrameCount(), f);
+// The preview has no font renderer: captions are measured with the preview font's
+// advance and drawn by the picture's script afterwards.
+class SceneRenderer : public TPaintRenderer {
+public:
+    TExtent Measure(TFontRole, const std::string& text) const override {
+        return {Scene::TextWidth(text, kCaptionFontSize), kCaptionLineHeight};
     }
-    const int iconY = (textRect.top + textRect.bottom) / 2 - 8;
-    s.scene.Picture({s.ox + 8, s.oy + iconY, s.ox + 24, s.oy + iconY + 16}, "/work/main/assets/Kelvora.ico");
-}
+};
 
 void DrawClient(Surface& s, const TSkinDefinition& skin, int cx, int cy) {
     const uint32_t face = Resolve(skin.ButtonFace());
@@ -93,18 +55,32 @@ void DrawClient(Surface& s, const TSkinDefinition& skin, int cx, int cy) {
     PaintStatusBar(s, skin, {cx, cy + 343, cx + 445, cy + 364}, 300, u8"进程数: 12");
 }
 
+// Copies the parts of px inside the window region to the scene at (x, y).
+void PutShaped(Scene& scene, const PixelBuffer& px, const TFrameRegion& region, int x, int y) {
+    for (const RegionBatch& batch : region.parts)
+        for (const TRect& r : batch.rects)
+            StretchCopy(scene.Pixels(), r.Offset(x, y), px, r);
+}
+
 }  // namespace
 
 void PaintMainWindow(Scene& scene, const TSkinDefinition& skin, int x, int y, bool active) {
-    const int fl = skin.BorderLeft.Image.Width() / skin.BorderLeft.SafeFrameCount();
-    const int fr = skin.BorderRight.Image.Width() / skin.BorderRight.SafeFrameCount();
-    const int ft = skin.BorderTop.Image.Height() / skin.BorderTop.SafeFrameCount();
-    const int fb = skin.BorderBottom.Image.Height() / skin.BorderBottom.SafeFrameCount();
-    PixelBuffer px(kClientWidth + fl + fr, kClientHeight + ft + fb);
-    Surface s{px, scene, x, y};
-    DrawBorders(px, skin, active, fl, ft, fr, fb);
-    DrawCaption(s, skin, active, "Kelvora", fl, ft, fr);
-    DrawClient(s, skin, fl, ft);
-    // The window region leaves out the magenta pixels of the borders.
-    scene.Put(px, x, y);
+    // The main window has a system menu and a minimise box, no maximise box.
+    TFrameState state;
+    const TExtent size = WindowSizeForClient(FrameSizes(skin, state.borderKind), 0, kClientWidth, kClientHeight);
+    state.width = size.width;
+    state.height = size.height;
+    state.captionIcons = ciSystemMenu | ciMinimiseBox;
+    state.active = active;
+    state.caption = "Kelvora";
+    state.hasIcon = true;
+    SceneRenderer renderer;
+    TFramePicture frame = PaintFrame(skin, state, renderer);
+    if (frame.pixels.Empty()) return;
+    Surface s{frame.pixels, scene, x, y};
+    DrawClient(s, skin, frame.client.left, frame.client.top);
+    for (const TTextRun& t : frame.texts)
+        s.Text(t.rect.left, (t.rect.top + t.rect.bottom) / 2, t.text, t.colour, kCaptionFontSize);
+    if (!frame.icon.IsEmpty()) scene.Picture(frame.icon.Offset(x, y), "/work/main/assets/Kelvora.ico");
+    PutShaped(scene, frame.pixels, FrameRegion(skin, state), x, y);
 }

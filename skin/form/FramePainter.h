@@ -1,0 +1,41 @@
+#pragma once
+// The skinned window frame as pixels: borders, caption bar with its text background,
+// caption text, window icon and caption buttons, composed into one buffer the size of
+// the window; and the window shape that follows the transparent (magenta) pixels of the
+// border images.
+//
+// The client area is left as it is (zero pixels): the window draws it, and the Windows
+// adapter keeps it out of the copy. Magenta pixels of the borders stay in the picture;
+// the window region cuts them away.
+#include <vector>
+
+#include "skin/data/FrameDraw.h"
+#include "skin/data/SkinCore.h"
+#include "skin/form/FrameLayout.h"
+#include "skin/form/Painting.h"
+
+struct TFramePicture {
+    PixelBuffer pixels;           // the whole window; empty when the frame is not drawn
+    std::vector<TTextRun> texts;  // the caption text
+    TRect icon;                   // where the window icon was put; empty when none
+    TRect client;                 // not painted; empty when the whole buffer is painted
+    TFrameLayout layout;
+};
+
+// One border part (1 left, 2 right, 3 top, 4 bottom) as a width x height picture in the
+// active or inactive look; empty for a negative or zero size.
+PixelBuffer BorderPart(const TSkinDefinition& skin, int part, int width, int height, bool active);
+
+// Composes the frame for the state. The renderer measures the caption text and draws the
+// text and icon into the buffer at their turn (after the text background, before the
+// caption buttons). A window without a caption gets no picture.
+TFramePicture PaintFrame(const TSkinDefinition& skin, const TFrameState& state, TPaintRenderer& renderer);
+
+// The window shape: the union of its rectangles. A skin whose borders have no transparent
+// parts gives the whole window rectangle.
+struct TFrameRegion {
+    bool shaped = false;
+    std::vector<RegionBatch> parts;
+    bool Contains(int x, int y) const;
+};
+TFrameRegion FrameRegion(const TSkinDefinition& skin, const TFrameState& state);

@@ -1,0 +1,2 @@
+kelvora_portable(FrameLayout.cpp FramePainter.cpp)
+kelvora_win32(FramePainterGdi.cpp)

@@ -1,11 +1,8 @@
 #include "framework/Graphics.h"
 
 #include <cmath>
-
-COLORREF ColorToRGB(TColor color) {
-    if ((color & 0xFF000000u) == clSystemColor) return GetSysColor(static_cast<int>(color & 0xFF));
-    return color & 0x00FFFFFFu;
-}
+#include <cstddef>
+#include <cstring>
 
 namespace {
 // On a system whose ANSI code page is a double-byte one, ANSI_CHARSET selects fonts' Latin
@@ -84,12 +81,43 @@ void TFont::Assign(const TFont& source) {
     style_ = source.style_;
     charset_ = source.charset_;
     pitch_ = source.pitch_;
+    base_ = source.base_;
     Changed();
+}
+
+void TFont::AssignLogFont(const LOGFONTA& lf) {
+    base_ = lf;
+    char face[LF_FACESIZE + 1] = {};
+    memcpy(face, lf.lfFaceName, LF_FACESIZE);
+    name_ = face;
+    height_ = lf.lfHeight;
+    style_ = static_cast<TFontStyles>((lf.lfWeight >= FW_BOLD ? fsBold : 0) | (lf.lfItalic ? fsItalic : 0) |
+                                      (lf.lfUnderline ? fsUnderline : 0) | (lf.lfStrikeOut ? fsStrikeOut : 0));
+    charset_ = lf.lfCharSet;
+    pitch_ = (lf.lfPitchAndFamily & 3) == FIXED_PITCH      ? TFontPitch::fpFixed
+             : (lf.lfPitchAndFamily & 3) == VARIABLE_PITCH ? TFontPitch::fpVariable
+                                                           : TFontPitch::fpDefault;
+    Changed();
+}
+
+bool SystemLogFont(TSystemFont which, LOGFONTA& logFont) {
+    // The size without the padded-border field of newer systems, which older ones refuse.
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = offsetof(NONCLIENTMETRICSA, lfMessageFont) + sizeof(LOGFONTA);
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return false;
+    switch (which) {
+    case TSystemFont::Caption: logFont = metrics.lfCaptionFont; break;
+    case TSystemFont::SmallCaption: logFont = metrics.lfSmCaptionFont; break;
+    case TSystemFont::Menu: logFont = metrics.lfMenuFont; break;
+    case TSystemFont::Status: logFont = metrics.lfStatusFont; break;
+    case TSystemFont::Message: logFont = metrics.lfMessageFont; break;
+    }
+    return true;
 }
 
 bool TFont::SameAs(const TFont& o) const {
     return name_ == o.name_ && height_ == o.height_ && color_ == o.color_ && style_ == o.style_ &&
-           charset_ == o.charset_ && pitch_ == o.pitch_;
+           charset_ == o.charset_ && pitch_ == o.pitch_ && memcmp(&base_, &o.base_, sizeof base_) == 0;
 }
 
 int TFont::EffectiveCharset() const {
@@ -97,22 +125,27 @@ int TFont::EffectiveCharset() const {
     return charset_;
 }
 
+LOGFONTA TFont::LogFont() const {
+    LOGFONTA lf = base_;
+    lf.lfHeight = height_;
+    // A weight the style agrees with is kept (a LOGFONT's semi-bold stays semi-bold).
+    const bool bold = (style_ & fsBold) != 0;
+    if (lf.lfWeight == 0 || (lf.lfWeight >= FW_BOLD) != bold) lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (style_ & fsItalic) ? 1 : 0;
+    lf.lfUnderline = (style_ & fsUnderline) ? 1 : 0;
+    lf.lfStrikeOut = (style_ & fsStrikeOut) ? 1 : 0;
+    lf.lfCharSet = static_cast<BYTE>(EffectiveCharset());
+    const BYTE pitch = pitch_ == TFontPitch::fpFixed      ? FIXED_PITCH
+                       : pitch_ == TFontPitch::fpVariable ? VARIABLE_PITCH
+                                                          : DEFAULT_PITCH;
+    lf.lfPitchAndFamily = static_cast<BYTE>((lf.lfPitchAndFamily & ~3) | pitch);
+    lstrcpynA(lf.lfFaceName, name_.c_str(), LF_FACESIZE);
+    return lf;
+}
+
 HFONT TFont::Handle() const {
     if (!handle_) {
-        LOGFONTA lf{};
-        lf.lfHeight = height_;
-        lf.lfWeight = (style_ & fsBold) ? FW_BOLD : FW_NORMAL;
-        lf.lfItalic = (style_ & fsItalic) ? 1 : 0;
-        lf.lfUnderline = (style_ & fsUnderline) ? 1 : 0;
-        lf.lfStrikeOut = (style_ & fsStrikeOut) ? 1 : 0;
-        lf.lfCharSet = static_cast<BYTE>(EffectiveCharset());
-        lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-        lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-        lf.lfQuality = DEFAULT_QUALITY;
-        lf.lfPitchAndFamily = pitch_ == TFontPitch::fpFixed      ? FIXED_PITCH
-                              : pitch_ == TFontPitch::fpVariable ? VARIABLE_PITCH
-                                                                 : DEFAULT_PITCH;
-        lstrcpynA(lf.lfFaceName, name_.c_str(), LF_FACESIZE);
+        const LOGFONTA lf = LogFont();
         handle_.reset(CreateFontIndirectA(&lf));
     }
     return handle_.get();
@@ -225,9 +258,22 @@ int TCanvas::DrawText(const std::string& text, RECT& r, UINT format) {
 }
 
 void TCanvas::Draw(int x, int y, const PixelBuffer& pixels) {
-    if (!dc_ || pixels.Empty() || !pixels.NativeHandle()) return;
-    const_cast<PixelBuffer&>(pixels).Sync();
-    MemoryDcHandle src(CreateCompatibleDC(dc_));
-    SelectScope bitmap(src.get(), static_cast<HBITMAP>(pixels.NativeHandle()));
-    BitBlt(dc_, x, y, pixels.Width(), pixels.Height(), src.get(), 0, 0, SRCCOPY);
+    if (!dc_ || pixels.Empty()) return;
+    BufferDc src(const_cast<PixelBuffer&>(pixels));
+    if (src) BitBlt(dc_, x, y, pixels.Width(), pixels.Height(), src.get(), 0, 0, SRCCOPY);
+}
+
+// ---- BufferDc ----
+
+BufferDc::BufferDc(PixelBuffer& buffer) : buffer_(buffer), dc_(CreateCompatibleDC(nullptr)) {
+    if (!dc_ || buffer.Empty() || !buffer.NativeHandle()) return;
+    // The portable routines may have written the bits; GDI reads them from here on.
+    buffer.Sync();
+    bitmap_ = std::make_unique<SelectScope>(dc_.get(), static_cast<HBITMAP>(buffer.NativeHandle()));
+    selected_ = true;
+}
+
+PixelBuffer& BufferDc::Pixels() {
+    buffer_.Sync();
+    return buffer_;
 }

@@ -2,31 +2,35 @@
 // Colours, fonts, icons, pictures and a small canvas over a device context.
 #include "framework/Handles.h"
 #include "framework/Object.h"
+#include "skin/data/Colour.h"
 #include "skin/data/PixelBuffer.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
-// 0x00BBGGRR; 0xFF0000nn is system colour nn (GetSysColor index).
-using TColor = uint32_t;
+// The program's one colour type (skin/data/Colour.h): 0x00BBGGRR, negative values
+// 0xFF0000nn are system colour nn. TColor is the framework's name for it.
+using TColor = TColour;
 constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, clOlive = 0x008080,
                  clNavy = 0x800000, clPurple = 0x800080, clTeal = 0x808000, clGray = 0x808080,
                  clSilver = 0xC0C0C0, clRed = 0x0000FF, clLime = 0x00FF00, clYellow = 0x00FFFF,
                  clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00, clWhite = 0xFFFFFF;
 constexpr TColor clNone = 0x1FFFFFFF, clDefault = 0x20000000;
-constexpr TColor clSystemColor = 0xFF000000;
-constexpr TColor clScrollBar = 0xFF000000, clBackground = 0xFF000001, clActiveCaption = 0xFF000002,
-                 clInactiveCaption = 0xFF000003, clMenu = 0xFF000004, clWindow = 0xFF000005,
-                 clWindowFrame = 0xFF000006, clMenuText = 0xFF000007, clWindowText = 0xFF000008,
-                 clCaptionText = 0xFF000009, clActiveBorder = 0xFF00000A, clInactiveBorder = 0xFF00000B,
-                 clAppWorkSpace = 0xFF00000C, clHighlight = 0xFF00000D, clHighlightText = 0xFF00000E,
-                 clBtnFace = 0xFF00000F, clBtnShadow = 0xFF000010, clGrayText = 0xFF000011,
-                 clBtnText = 0xFF000012, clInactiveCaptionText = 0xFF000013, clBtnHighlight = 0xFF000014,
-                 cl3DDkShadow = 0xFF000015, cl3DLight = 0xFF000016, clInfoText = 0xFF000017,
-                 clInfoBk = 0xFF000018;
+constexpr TColor clSystemColor = SystemColour(0);
+constexpr TColor clScrollBar = SystemColour(0), clBackground = SystemColour(1), clActiveCaption = SystemColour(2),
+                 clInactiveCaption = SystemColour(3), clMenu = SystemColour(4), clWindow = SystemColour(5),
+                 clWindowFrame = SystemColour(6), clMenuText = SystemColour(7), clWindowText = SystemColour(8),
+                 clCaptionText = SystemColour(9), clActiveBorder = SystemColour(10),
+                 clInactiveBorder = SystemColour(11), clAppWorkSpace = SystemColour(12),
+                 clHighlight = SystemColour(13), clHighlightText = SystemColour(14), clBtnFace = SystemColour(15),
+                 clBtnShadow = SystemColour(16), clGrayText = SystemColour(17), clBtnText = SystemColour(18),
+                 clInactiveCaptionText = SystemColour(19), clBtnHighlight = SystemColour(20),
+                 cl3DDkShadow = SystemColour(21), cl3DLight = SystemColour(22), clInfoText = SystemColour(23),
+                 clInfoBk = SystemColour(24);
 
-// The RGB value of a colour (system colours resolved).
-COLORREF ColorToRGB(TColor color);
+// The RGB value of a colour: the framework's spelling of ColourToRGB (one resolver).
+inline COLORREF ColorToRGB(TColor color) { return ColourToRGB(color); }
 
 enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = uint8_t;  // bit set of TFontStyle
@@ -56,6 +60,12 @@ public:
 
     // Copies face, height, colour, style, charset and pitch (one OnChange).
     void Assign(const TFont& source);
+    // Takes every field of a logical font (one OnChange): face, height, style, charset and
+    // pitch as properties, the rest (width, weight, quality, ...) kept for the HFONT, so the
+    // handle draws as CreateFontIndirect of that LOGFONT does.
+    void AssignLogFont(const LOGFONTA& logFont);
+    // The LOGFONT the HFONT is created from.
+    LOGFONTA LogFont() const;
     bool SameAs(const TFont& other) const;
 
     // The HFONT, owned by this object. The face and height are kept as asked; on a system
@@ -75,8 +85,14 @@ private:
     TFontStyles style_ = 0;
     int charset_ = DEFAULT_CHARSET;
     TFontPitch pitch_ = TFontPitch::fpDefault;
+    LOGFONTA base_{};  // fields without a property, from AssignLogFont
     mutable FontHandle handle_;
 };
+
+// The logical fonts of window captions, menus and status texts (tool tips), as the system
+// reports them in its non-client metrics; false when it reports none.
+enum class TSystemFont { Caption, SmallCaption, Menu, Status, Message };
+bool SystemLogFont(TSystemFont which, LOGFONTA& logFont);
 
 // An icon handle, owned. OnChange runs after the image changes.
 class TIcon : public TObject {
@@ -116,6 +132,24 @@ public:
 
 private:
     PixelBuffer pixels_;
+};
+
+// A memory DC with a pixel buffer's DIB section selected, so GDI draws into the same
+// pixels the portable routines read. Pixels() waits for GDI to finish (GdiFlush) first.
+class BufferDc {
+public:
+    explicit BufferDc(PixelBuffer& buffer);
+    BufferDc(const BufferDc&) = delete;
+    BufferDc& operator=(const BufferDc&) = delete;
+    HDC get() const { return dc_.get(); }
+    explicit operator bool() const { return static_cast<bool>(dc_) && selected_; }
+    PixelBuffer& Pixels();
+
+private:
+    PixelBuffer& buffer_;  // not owned
+    MemoryDcHandle dc_;
+    bool selected_ = false;
+    std::unique_ptr<SelectScope> bitmap_;  // declared last: deselected before the DC goes
 };
 
 // Drawing onto a DC it does not own, with the framework font and colours.

@@ -1,19 +1,43 @@
 #pragma once
 // Move-only owners for Win32 handles: each frees its handle exactly once.
 // Fields that only borrow a handle use the plain handle type and say so.
+//
+// The owners of GDI objects (brushes, pens, fonts, bitmaps, regions, memory DCs) keep a
+// count of the objects they hold, so tests can show that painting leaves none behind
+// (GetGuiResources cannot be relied on for that under Wine). An object counts from the
+// moment an owner takes it until the owner deletes it or gives it away with release().
 #include <windows.h>
 
+#include <atomic>
+#include <type_traits>
 #include <utility>
+
+namespace handle_detail {
+inline std::atomic<long>& GdiObjectCount() {
+    static std::atomic<long> count{0};
+    return count;
+}
+template <class Traits, class = void>
+struct CountsGdi : std::false_type {};
+template <class Traits>
+struct CountsGdi<Traits, std::void_t<decltype(Traits::kCountsGdi)>> : std::bool_constant<Traits::kCountsGdi> {};
+}  // namespace handle_detail
+
+// GDI objects held by owners right now (see above).
+inline long GdiObjectsAlive() { return handle_detail::GdiObjectCount().load(); }
 
 template <class H, class Traits>
 class UniqueHandle {
 public:
     UniqueHandle() = default;
-    explicit UniqueHandle(H h) : h_(h) {}
+    explicit UniqueHandle(H h) : h_(h) { Adopted(h_); }
     ~UniqueHandle() { reset(); }
-    UniqueHandle(UniqueHandle&& o) noexcept : h_(o.release()) {}
+    UniqueHandle(UniqueHandle&& o) noexcept : h_(std::exchange(o.h_, Traits::Invalid())) {}
     UniqueHandle& operator=(UniqueHandle&& o) noexcept {
-        if (this != &o) reset(o.release());
+        if (this != &o) {
+            reset();
+            h_ = std::exchange(o.h_, Traits::Invalid());
+        }
         return *this;
     }
     UniqueHandle(const UniqueHandle&) = delete;
@@ -21,13 +45,32 @@ public:
 
     H get() const { return h_; }
     explicit operator bool() const { return h_ != Traits::Invalid(); }
-    H release() { return std::exchange(h_, Traits::Invalid()); }
+    // Gives the handle away; the new owner frees it.
+    H release() {
+        Released(h_);
+        return std::exchange(h_, Traits::Invalid());
+    }
     void reset(H h = Traits::Invalid()) {
+        if (h == h_) return;
         H old = std::exchange(h_, h);
-        if (old != Traits::Invalid()) Traits::Close(old);
+        Adopted(h_);
+        if (old != Traits::Invalid()) {
+            Released(old);
+            Traits::Close(old);
+        }
     }
 
 private:
+    static constexpr bool kCounted = handle_detail::CountsGdi<Traits>::value;
+    static void Adopted(H h) {
+        if constexpr (kCounted)
+            if (h != Traits::Invalid()) ++handle_detail::GdiObjectCount();
+    }
+    static void Released(H h) {
+        if constexpr (kCounted)
+            if (h != Traits::Invalid()) --handle_detail::GdiObjectCount();
+    }
+
     H h_ = Traits::Invalid();
 };
 
@@ -38,10 +81,12 @@ struct Window {
 };
 template <class T>
 struct GdiObject {
+    static constexpr bool kCountsGdi = true;
     static T Invalid() { return nullptr; }
     static void Close(T h) { DeleteObject(h); }
 };
 struct MemoryDc {
+    static constexpr bool kCountsGdi = true;
     static HDC Invalid() { return nullptr; }
     static void Close(HDC h) { DeleteDC(h); }
 };

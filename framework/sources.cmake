@@ -5,3 +5,4 @@ kelvora_host_only(FileIoHost.cpp CodePageHost.cpp)
 kelvora_win32(FileIoWin32.cpp CodePageWin32.cpp SystemError.cpp Graphics.cpp WindowHook.cpp UtilWindow.cpp Control.cpp WinControl.cpp
               CustomControl.cpp StdCtrls.cpp GroupBoxLabel.cpp ComCtrls.cpp ExtCtrls.cpp Menus.cpp Form.cpp
               Application.cpp)
+kelvora_win32(ImageList.cpp HintWindow.cpp)

@@ -10,7 +10,7 @@
 #include "framework/Graphics.h"
 #include "framework/Menus.h"
 #include "framework/Messages.h"
-#include "tray/ImageList.h"
+#include "framework/ImageList.h"
 #include "tray/ShellNotify.h"
 #include "tray/SimpleTimer.h"
 #include "tray/TrayHandler.h"

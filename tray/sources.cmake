@@ -1,2 +1,2 @@
 kelvora_portable(TrayTip.cpp TrayNotify.cpp)
-kelvora_win32(SimpleTimer.cpp ShellNotify.cpp TrayHandler.cpp ImageList.cpp TrayIcon.cpp)
+kelvora_win32(SimpleTimer.cpp ShellNotify.cpp TrayHandler.cpp TrayIcon.cpp)

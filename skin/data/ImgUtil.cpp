@@ -7,11 +7,6 @@
 
 namespace {
 
-SystemColourSource& SystemColours() {
-    static SystemColourSource source = nullptr;
-    return source;
-}
-
 int Red(uint32_t c) { return static_cast<int>(c & 0xFFu); }
 int Green(uint32_t c) { return static_cast<int>((c >> 8) & 0xFFu); }
 int Blue(uint32_t c) { return static_cast<int>((c >> 16) & 0xFFu); }
@@ -54,21 +49,7 @@ void BuildRamp(std::vector<uint32_t>& ramp, uint32_t colour1, uint32_t colour2, 
 
 }  // namespace
 
-SystemColourSource SetSystemColourSource(SystemColourSource source) {
-    const SystemColourSource previous = SystemColours();
-    SystemColours() = source;
-    return previous;
-}
-
-uint32_t ColourToRGB(int32_t colour) {
-    if (colour < 0) {
-        const SystemColourSource source = SystemColours();
-        return source ? source(colour & 0xFF) & 0xFFFFFFu : 0u;
-    }
-    return static_cast<uint32_t>(colour) & 0xFFFFFFu;
-}
-
-uint32_t BlendColours(int32_t c1, int32_t c2, int weight) {
+uint32_t BlendColours(TColour c1, TColour c2, int weight) {
     const uint32_t a = ColourToRGB(c1);
     const uint32_t b = ColourToRGB(c2);
     const int scale = weight < 100 ? 100 : 1000;
@@ -76,7 +57,7 @@ uint32_t BlendColours(int32_t c1, int32_t c2, int weight) {
     return Rgb(mix(Red(a), Red(b)), mix(Green(a), Green(b)), mix(Blue(a), Blue(b)));
 }
 
-int SaturationIndex(int32_t colour) {
+int SaturationIndex(TColour colour) {
     const uint32_t c = static_cast<uint32_t>(colour);
     const int r = Red(c), g = Green(c), b = Blue(c);
     if (r < 160 && g < 160 && b < 160) return 200;

@@ -1,28 +1,21 @@
 #pragma once
 // Colour and whole-bitmap transforms shared by the skin loader and the skinners.
-// Colours are 0x00BBGGRR; a negative colour (0xFF0000nn) names system colour nn, which
-// is resolved through the installed system-colour source.
+// Colours are TColour values (skin/data/Colour.h); system colours are resolved by
+// ColourToRGB there.
 #include <cstdint>
 #include <vector>
 
+#include "skin/data/Colour.h"
 #include "skin/data/PixelBuffer.h"
 
 // The transparent colour of skin images (the same value as 0x00BBGGRR and as RGB).
 constexpr uint32_t kMagenta = 0xFF00FFu;
 
-// Looks up system colour index (GetSysColor on Windows). The Win32 side installs it at
-// start-up; until then (and on the host unless a test installs one) system colours
-// resolve to black.
-using SystemColourSource = uint32_t (*)(int index);
-SystemColourSource SetSystemColourSource(SystemColourSource source);
-// A negative colour becomes the system colour of its low byte; others lose their top byte.
-uint32_t ColourToRGB(int32_t colour);
-
 // Mixes c1 and c2: weight is a percentage of c1 below 100 and per mille from 100 on
 // (so weight 100 is 10 % c1). Channels are rounded to nearest.
-uint32_t BlendColours(int32_t c1, int32_t c2, int weight);
+uint32_t BlendColours(TColour c1, TColour c2, int weight);
 // 200 when no channel reaches 160; else the HSV saturation scaled to 0..255, rounded.
-int SaturationIndex(int32_t colour);
+int SaturationIndex(TColour colour);
 
 // The n colours of a gradient from colour1 to colour2 (both already RGB), taken from a
 // ring of 16 cached ramps or built into the next ring slot. n must be positive

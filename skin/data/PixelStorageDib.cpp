@@ -2,20 +2,17 @@
 // the same pixels the portable routines work on.
 #include "skin/data/PixelBuffer.h"
 
-#include <windows.h>
+#include "framework/Handles.h"
 
 namespace {
 class DibPixelStorage final : public PixelStorage {
 public:
-    DibPixelStorage(HBITMAP bitmap, uint32_t* bits) : bitmap_(bitmap), bits_(bits) {}
-    ~DibPixelStorage() override { DeleteObject(bitmap_); }
-    DibPixelStorage(const DibPixelStorage&) = delete;
-    DibPixelStorage& operator=(const DibPixelStorage&) = delete;
+    DibPixelStorage(BitmapHandle bitmap, uint32_t* bits) : bitmap_(std::move(bitmap)), bits_(bits) {}
     uint32_t* Bits() override { return bits_; }
-    void* NativeHandle() const override { return bitmap_; }
+    void* NativeHandle() const override { return bitmap_.get(); }
     void Sync() override { GdiFlush(); }
 private:
-    HBITMAP bitmap_;
+    BitmapHandle bitmap_;
     uint32_t* bits_;
 };
 }  // namespace
@@ -30,10 +27,7 @@ std::unique_ptr<PixelStorage> AllocatePixelStorage(int width, int height) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap || !bits) {
-        if (bitmap) DeleteObject(bitmap);
-        return nullptr;
-    }
-    return std::make_unique<DibPixelStorage>(bitmap, static_cast<uint32_t*>(bits));
+    BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) return nullptr;
+    return std::make_unique<DibPixelStorage>(std::move(bitmap), static_cast<uint32_t*>(bits));
 }

@@ -15,12 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "skin/data/Colour.h"
 #include "skin/data/PixelBuffer.h"
 
-using TColour = int32_t;
-
-constexpr TColour SystemColour(int index) { return static_cast<TColour>(0xFF000000u | (index & 0xFF)); }
-constexpr bool IsSystemColour(TColour c) { return c < 0; }
 // "Not given" marker of the title text colours.
 constexpr TColour kTitleColourNotGiven = 0x1FFFFFFF;
 
@@ -197,6 +194,8 @@ public:
     // Keys Color0..Color9 of section Customcolors.
     std::array<TColour, 10> CustomColors{};
     TColour FrameColour = 0;   // also Colours[scFrameColour]
+    // Solid brush in the resolved ButtonFace colour, made anew at the end of every parse.
+    std::unique_ptr<SolidBrush> BackgroundBrush;
     std::string SkinName;      // key SkinName of section TitlebarSkin
     bool NoSkinLoaded = true;  // true until a parse has finished
 

@@ -580,6 +580,8 @@ void DefinitionParser::Run() {
     BuildToolbarBack();
     s.FrameColour = ComputeFrameColour();
     s.Colours[scFrameColour] = s.FrameColour;
+    s.BackgroundBrush.reset();  // the old brush goes before the new one is made
+    s.BackgroundBrush = MakeSolidBrush(platform_.Resolve(s.ButtonFace()));
     s.NoSkinLoaded = false;
 }
 

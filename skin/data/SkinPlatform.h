@@ -4,6 +4,7 @@
 // asks the system; the host build and tests use the classic Windows values or a fake.
 #include <cstdint>
 
+#include "skin/data/Colour.h"
 #include "skin/data/SkinCore.h"
 
 class SkinPlatform {
@@ -16,15 +17,14 @@ public:
 
     // An explicit colour as it stands; a system colour reference through SysColour.
     uint32_t Resolve(TColour colour) const {
-        return IsSystemColour(colour) ? SysColour(colour & 0xFF) & 0xFFFFFFu
-                                      : static_cast<uint32_t>(colour) & 0xFFFFFFu;
+        return ResolveColour(colour, [this](int index) { return SysColour(index); });
     }
 };
 
 // Fixed values of the classic Windows look (standard scheme, 16 px scroll arrows).
 class ClassicSkinPlatform : public SkinPlatform {
 public:
-    uint32_t SysColour(int index) const override;
+    uint32_t SysColour(int index) const override { return ClassicSystemColour(index); }
     int HorzScrollArrowWidth() const override { return 16; }
 };
 

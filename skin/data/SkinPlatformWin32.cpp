@@ -6,7 +6,7 @@
 namespace {
 class Win32SkinPlatform final : public SkinPlatform {
 public:
-    uint32_t SysColour(int index) const override { return static_cast<uint32_t>(GetSysColor(index)); }
+    uint32_t SysColour(int index) const override { return SystemColourRGB(index); }
     int HorzScrollArrowWidth() const override { return GetSystemMetrics(SM_CXHSCROLL); }
 };
 }  // namespace

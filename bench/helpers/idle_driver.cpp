@@ -43,15 +43,14 @@ bool WaitUntil(const std::function<bool()>& done) {
 
 HWND MainWindow() { return FindWindowA("TForm1", nullptr); }
 
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> Descendants(HWND top) {
     std::vector<HWND> all;
-    EnumChildWindows(
-        top,
-        [](HWND w, LPARAM p) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&all));
+    EnumChildWindows(top, CollectWindow, reinterpret_cast<LPARAM>(&all));
     return all;
 }
 

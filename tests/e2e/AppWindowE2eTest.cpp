@@ -199,17 +199,24 @@ TEST_F(AppWindowE2e, WithoutAListFileTheCountPanelIsEmpty) {
 TEST_F(AppWindowE2e, BannerAndLabelsAreDrawn) {
     HWND main = StartAndWaitForMainWindow(first_);
     ASSERT_NE(main, nullptr);
-    PumpFor(1500);  // let the first paint finish
-    Capture shot = CaptureClient(main);
-    ASSERT_EQ(shot.width, 445);
-    ASSERT_EQ(shot.height, 364);
-    EXPECT_TRUE(SaveBmp(shot, ArtifactsFolder() + "main-window.bmp"));
-
     auto blue = [](unsigned r, unsigned g, unsigned b) { return b > 120 && b > r + 60; };
     auto red = [](unsigned r, unsigned g, unsigned b) { return r > 160 && g < 90 && b < 90; };
     // Text is smoothed: count the pixels clearly of the text colour.
     auto green = [](unsigned r, unsigned g, unsigned b) { return g > 80 && g > r + 40 && g > b + 40; };
     auto dark = [](unsigned r, unsigned g, unsigned b) { return r < 110 && g < 110 && b < 110; };
+    // The window and its children paint at their own pace after the window shows: wait
+    // until every part checked below is on screen (on time-out the checks say which not).
+    Capture shot;
+    WaitUntil([&] {
+        shot = CaptureClient(main);
+        return shot.width == 445 && shot.height == 364 && shot.Count(RECT{0, 0, 80, 89}, blue) > 2000 &&
+               shot.Count(RECT{304, 32, 445, 46}, red) > 30 && shot.Count(RECT{304, 8, 360, 22}, dark) > 30 &&
+               shot.Count(RECT{128, 320, 200, 334}, green) > 15 && shot.Count(RECT{10, 130, 100, 150}, dark) > 30;
+    });
+    ASSERT_EQ(shot.width, 445);
+    ASSERT_EQ(shot.height, 364);
+    EXPECT_TRUE(SaveBmp(shot, ArtifactsFolder() + "main-window.bmp"));
+
     // The banner's blue panel at the left, below the emblem.
     EXPECT_GT(shot.Count(RECT{0, 0, 80, 89}, blue), 2000);
     // Label2 "技术支持: ..." in red over the banner; Label1 "程序版本:" in the window text colour.

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <climits>
 #include <cstdio>
 #include <stdexcept>
 
@@ -323,33 +324,102 @@ void PostButtonClick(HWND button) {
     }
 }
 
-void MouseClickAt(POINT screen) {
-    const int cx = GetSystemMetrics(SM_CXSCREEN) - 1, cy = GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT inputs[3] = {};
+bool MouseClickAt(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    const bool there = WaitUntil(
+        [&] {
+            POINT now;
+            return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+        },
+        5000);
+    if (!there) return false;
+    // Press and release each carry the point: when the press makes the target take the
+    // mouse capture, Wine grabs the X pointer and reports where X has it, which need not
+    // be where Wine's cursor is; without the point the release would land there.
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    INPUT inputs[2] = {};
     for (INPUT& in : inputs) {
         in.type = INPUT_MOUSE;
-        in.mi.dx = screen.x * 65535 / (cx > 0 ? cx : 1);
-        in.mi.dy = screen.y * 65535 / (cy > 0 ? cy : 1);
+        // The centre of the pixel in normalised coordinates (0..65535 across the screen).
+        in.mi.dx = static_cast<LONG>((screen.x * 65536LL + 32768) / (cx > 0 ? cx : 1));
+        in.mi.dy = static_cast<LONG>((screen.y * 65536LL + 32768) / (cy > 0 ? cy : 1));
     }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
     SendInput(1, &inputs[0], sizeof(INPUT));
-    PumpFor(100);
-    SendInput(2, &inputs[1], sizeof(INPUT));
+    PumpFor(50);
+    SendInput(1, &inputs[1], sizeof(INPUT));
+    return true;
+}
+
+void PostClientClick(HWND parent, int x, int y) {
+    const LPARAM point = MAKELPARAM(x, y);
+    PostMessageA(parent, WM_MOUSEMOVE, 0, point);
+    PostMessageA(parent, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageA(parent, WM_LBUTTONUP, 0, point);
+}
+
+namespace {
+bool ThreadInfoOf(HWND window, GUITHREADINFO& info) {
+    info = GUITHREADINFO{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) != FALSE;
+}
+
+// Answered only once the window's thread handles messages again.
+bool Responds(HWND window) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored) != 0;
+}
+}  // namespace
+
+bool WaitActive(HWND window, DWORD timeoutMs) {
+    SetForegroundWindow(window);
+    return WaitUntil(
+        [&] {
+            GUITHREADINFO info;
+            return IsWindowVisible(GetDesktopWindow()) && GetForegroundWindow() == window &&
+                   ThreadInfoOf(window, info) && info.hwndActive == window && Responds(window);
+        },
+        timeoutMs);
+}
+
+bool InMenuMode(HWND window) {
+    GUITHREADINFO info;
+    return ThreadInfoOf(window, info) && (info.flags & GUI_INMENUMODE) != 0;
+}
+
+std::optional<RECT> TabItemRect(HWND tab, int index) {
+    RemoteBuffer remote(tab, sizeof(RECT));
+    if (!remote.Ok()) return std::nullopt;
+    DWORD_PTR ok = 0;
+    if (!SendMessageTimeoutA(tab, TCM_GETITEMRECT, index, remote.Address(), SMTO_ABORTIFHUNG, 5000, &ok) || !ok)
+        return std::nullopt;
+    std::vector<char> bytes = remote.Read();
+    if (bytes.size() < sizeof(RECT)) return std::nullopt;
+    RECT r;
+    memcpy(&r, bytes.data(), sizeof r);
+    return r;
 }
 
 std::optional<POINT> CloseBoxPoint(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
-    // Scan the caption band from the right for the close box's hit-test answer.
-    for (int y = r.top + 2; y < r.top + GetSystemMetrics(SM_CYCAPTION) + 8; y += 2)
-        for (int x = r.right - 2; x > r.right - 80; x -= 2) {
+    // The close box's hit-test area in the caption band; its centre is safely inside the
+    // button, whose pressed state is tracked against the drawn box only.
+    RECT box{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+    for (int y = r.top; y < r.top + GetSystemMetrics(SM_CYCAPTION) + 8; ++y)
+        for (int x = r.right - 1; x > r.right - 80; --x) {
             DWORD_PTR hit = 0;
             SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 5000, &hit);
-            if (hit == HTCLOSE) return POINT{x - 4, y + 3};
+            if (hit != HTCLOSE) continue;
+            box.left = x < box.left ? x : box.left;
+            box.right = x > box.right ? x : box.right;
+            box.top = y < box.top ? y : box.top;
+            box.bottom = y > box.bottom ? y : box.bottom;
         }
-    return std::nullopt;
+    if (box.left > box.right) return std::nullopt;
+    return POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
 }
 
 // ---- Pixels ----

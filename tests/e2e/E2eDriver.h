@@ -108,8 +108,22 @@ std::string StatusBarText(HWND bar, int part);
 // A click as the user makes it: BM_CLICK posted to a visible button; for a button on a
 // page that is not shown, the BN_CLICKED notification it would send to its parent.
 void PostButtonClick(HWND button);
-// A real mouse click at a screen point (SendInput).
-void MouseClickAt(POINT screen);
+// A real mouse click at a screen point (SendInput), once the cursor is there; false when
+// the cursor does not get there. Wine drops a click that arrives while its desktop is
+// still activating the target: call WaitActive on the window first.
+bool MouseClickAt(POINT screen);
+// A click on a graphic control (a label), which has no window of its own: mouse move,
+// press and release posted to its parent window at this client point.
+void PostClientClick(HWND parent, int x, int y);
+
+// Brings `window` to the front and waits until it is the foreground window, the active
+// window of its thread, and its thread is back in its message loop (a sent message is
+// answered); false on time-out.
+bool WaitActive(HWND window, DWORD timeoutMs = kActionTimeoutMs);
+// Whether the thread of `window` is tracking a menu (its menu loop has the input).
+bool InMenuMode(HWND window);
+// The rectangle of a tab of a tab control, in the control's client area.
+std::optional<RECT> TabItemRect(HWND tab, int index);
 // The screen point of the window's close box (found by hit-testing the caption).
 std::optional<POINT> CloseBoxPoint(HWND window);
 

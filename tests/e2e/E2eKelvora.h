@@ -41,19 +41,19 @@ protected:
         for (HWND w : WindowsOfClass(first_, "TPUtilWindow", false))
             PostMessageA(w, kTrayCallback, kMainIconId, mouseMessage);
     }
-    // Opens the tray menu with a right press; the menu window or nullptr.
+    // Opens the tray menu with a right press; the menu window or nullptr. Keys posted to
+    // the menu count only once the program's menu loop has the input, so this waits for
+    // that, after any earlier menu has gone.
     HWND OpenTrayMenu() {
+        if (!WaitUntil([&] { return !MenuWindow() && !InMenuMode(AnyWindow()); })) return nullptr;
         PostTray(WM_RBUTTONDOWN);
         PostTray(WM_RBUTTONUP);
         HWND menu = nullptr;
-        WaitUntil([&] {
-            auto menus = WindowsOfClass(first_, "#32768", true);
-            menu = menus.empty() ? nullptr : menus.front();
-            return menu != nullptr;
-        });
+        WaitUntil([&] { return (menu = MenuWindow()) != nullptr && InMenuMode(menu); });
         return menu;
     }
-    // Picks the n-th command of the open menu (separators are skipped by the arrows).
+    // Picks the n-th command of the open menu (separators are skipped by the arrows) and
+    // waits until the menu has closed.
     void ChooseFromMenu(HWND menu, int position) {
         for (int i = 0; i < position; ++i) {
             PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
@@ -61,6 +61,17 @@ protected:
         }
         PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
         PostMessageA(menu, WM_KEYUP, VK_RETURN, 0xC0000001);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays open";
+    }
+    // The program's open popup menu, or nullptr.
+    HWND MenuWindow() {
+        auto menus = WindowsOfClass(first_, "#32768", true);
+        return menus.empty() ? nullptr : menus.front();
+    }
+    // A window of the program's user-interface thread, for questions about that thread.
+    HWND AnyWindow() {
+        auto windows = TopLevelWindows(first_.Id(), false);
+        return windows.empty() ? nullptr : windows.front();
     }
 
     static constexpr UINT kTrayCallback = 0x0800;

@@ -60,6 +60,9 @@ TEST_F(TrayE2e, RightPressOpensTheMenuAndItsItemsAct) {
     HWND main = StartAndWaitForMainWindow(first_);
     ASSERT_NE(main, nullptr);
     HWND app = AppWindow();
+    // The menu closes when the desktop activates a window under it: open it only once the
+    // start-up activation has settled.
+    ASSERT_TRUE(WaitActive(main));
 
     HWND menu = OpenTrayMenu();
     ASSERT_NE(menu, nullptr) << "no popup menu after a right press";

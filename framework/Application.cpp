@@ -319,8 +319,26 @@ void TApplication::Run() {
     Finish();
 }
 
+int TApplication::AddFinishHandler(std::function<void()> handler) {
+    const int cookie = nextHook_++;
+    finishHandlers_.emplace_back(cookie, std::move(handler));
+    return cookie;
+}
+
+void TApplication::RemoveFinishHandler(int cookie) {
+    finishHandlers_.erase(std::remove_if(finishHandlers_.begin(), finishHandlers_.end(),
+                                         [cookie](const auto& h) { return h.first == cookie; }),
+                          finishHandlers_.end());
+}
+
 void TApplication::Finish() {
-    // Forms go first (their OnDestroy runs), then the application window and COM.
+    // Finish handlers first, while every window is there, newest first.
+    while (!finishHandlers_.empty()) {
+        std::function<void()> handler = std::move(finishHandlers_.back().second);
+        finishHandlers_.pop_back();
+        GuardedDispatch(handler);
+    }
+    // Then the forms (their OnDestroy runs), then the application window and COM.
     GuardedDispatch([this] { DestroyComponents(); });
     mainForm_ = nullptr;
     handle_.reset();

@@ -123,7 +123,8 @@ void TCustomTabControl::Change() {
 }
 
 void TCustomTabControl::WndProc(TMessage& m) {
-    if (m.Msg == CN_NOTIFY) {
+    // A skin announce carries a cookie, not a notification record, under the same number.
+    if (m.Msg == CN_NOTIFY && !IsSkinAnnounce(m.Msg, m.LParam) && m.LParam != 0) {
         const auto* hdr = reinterpret_cast<const NMHDR*>(m.LParam);
         if (hdr->code == static_cast<UINT>(TCN_SELCHANGING)) {
             m.Result = CanChange() ? 0 : 1;

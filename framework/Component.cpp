@@ -18,10 +18,19 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 }
 
 TComponent::~TComponent() {
-    if (!destroying_) BeforeDestruction();
-    DestroyComponents();
+    // Freed without BeforeDestruction (a plain delete): the owned components go now, when
+    // only this base part is left.
+    if (!destroying_) TComponent::BeforeDestruction();
+    DestroyComponents();  // any added while it was being freed
+    life_.reset();
     // Anyone still interested learns that this component is gone.
     NotifyRemoval();
+}
+
+void TComponentDeleter::operator()(TComponent* component) const {
+    if (!component) return;
+    if (!component->Destroying()) component->BeforeDestruction();
+    delete component;
 }
 
 void TComponent::SetName(const std::string& name) { name_ = name; }
@@ -77,7 +86,13 @@ void TComponent::DestroyComponent(TComponent* component) {
                            [&](const std::unique_ptr<TComponent>& c) { return c.get() == component; });
     if (it == components_.end()) return;
     if (!component->destroying_) component->BeforeDestruction();
-    std::unique_ptr<TComponent> doomed = RemoveComponent(component);
+    Notification(component, TOperation::opRemove);
+    // Off the list first, but it keeps its Owner while its destructors run.
+    it = std::find_if(components_.begin(), components_.end(),
+                      [&](const std::unique_ptr<TComponent>& c) { return c.get() == component; });
+    if (it == components_.end()) return;
+    std::unique_ptr<TComponent> doomed = std::move(*it);
+    components_.erase(it);
     doomed.reset();
 }
 
@@ -130,7 +145,10 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
         component->freeNotifies_.end());
 }
 
-void TComponent::BeforeDestruction() { destroying_ = true; }
+void TComponent::BeforeDestruction() {
+    destroying_ = true;
+    DestroyComponents();
+}
 
 void TComponent::NotifyRemoval() {
     std::vector<TComponent*> interested;

@@ -4,7 +4,11 @@
 //
 // Components are made with MakeComponent<T>(owner, args...): the owner keeps the object
 // (std::unique_ptr) and frees it with itself; the returned pointer is a non-owning view.
-// A component without an owner is held by a std::unique_ptr from MakeUnowned<T>(args...).
+// A component without an owner is held by a TUnowned<T> from MakeUnowned<T>(args...).
+//
+// Freeing runs BeforeDestruction first, while the object is still whole: it frees the
+// owned components (newest first), so they may still use their owner, then the
+// destructors run. TComponentRef<T> tells whether a component is still alive.
 #include "framework/Exceptions.h"
 #include "framework/Object.h"
 
@@ -67,8 +71,12 @@ public:
     void FreeNotification(TComponent* component);
     void RemoveFreeNotification(TComponent* component);
 
-    // Runs before the object is freed, while it is still whole (forms raise OnDestroy here).
+    // Runs before the object is freed, while it is still whole (forms raise OnDestroy
+    // here). Frees the owned components; overrides call it after their own work.
     virtual void BeforeDestruction();
+
+    // Expires when the component is freed (see TComponentRef).
+    std::weak_ptr<const void> LifeToken() const { return life_; }
 
     // Called after MakeComponent has handed the object to its owner.
     virtual void AfterConstruction() {}
@@ -83,6 +91,29 @@ private:
     bool destroying_ = false;
     std::vector<std::unique_ptr<TComponent>> components_;
     std::vector<TComponent*> freeNotifies_;
+    std::shared_ptr<const char> life_ = std::make_shared<const char>('\0');
+};
+
+// Frees a component the way an owner does: BeforeDestruction while it is whole, then delete.
+struct TComponentDeleter {
+    void operator()(TComponent* component) const;
+};
+template <class T>
+using TUnowned = std::unique_ptr<T, TComponentDeleter>;
+
+// A non-owning reference that becomes empty once the component is freed.
+template <class T>
+class TComponentRef {
+public:
+    TComponentRef() = default;
+    explicit TComponentRef(T* component)
+        : object_(component), life_(component ? component->LifeToken() : std::weak_ptr<const void>()) {}
+    T* Get() const { return life_.expired() ? nullptr : object_; }
+    explicit operator bool() const { return Get() != nullptr; }
+
+private:
+    T* object_ = nullptr;
+    std::weak_ptr<const void> life_;
 };
 
 template <class T, class... Args>
@@ -97,8 +128,8 @@ T* MakeComponent(TComponent* owner, Args&&... args) {
 }
 
 template <class T, class... Args>
-std::unique_ptr<T> MakeUnowned(Args&&... args) {
-    auto object = std::make_unique<T>(nullptr, std::forward<Args>(args)...);
+TUnowned<T> MakeUnowned(Args&&... args) {
+    TUnowned<T> object(std::make_unique<T>(nullptr, std::forward<Args>(args)...).release());
     object->AfterConstruction();
     return object;
 }

@@ -119,7 +119,8 @@ const TClassInfo& TControl::StaticClass() {
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
-    WindowProc = [this](TMessage& m) { WndProc(m); };
+    ownProc_ = [this](TMessage& m) { WndProc(m); };
+    WindowProc = [this](TMessage& m) { hooks_.Dispatch(m, ownProc_); };
     font_.OnChange = [this](TObject*) {
         if (!fontFromParent_) parentFont_ = false;
         FontChanged();
@@ -131,6 +132,12 @@ TControl::~TControl() {
     if (parent_) parent_->RemoveControl(this);
     font_.OnChange = nullptr;
 }
+
+THookToken TControl::HookWindowProc(THookProc proc, TDetachedEvent onDetached) {
+    return hooks_.Add(std::move(proc), std::move(onDetached));
+}
+
+bool TControl::UnhookWindowProc(THookToken token) { return hooks_.Remove(token); }
 
 intptr_t TControl::Perform(uint32_t msg, uintptr_t wParam, intptr_t lParam) {
     TMessage m;

@@ -6,13 +6,19 @@
 //
 // Message flow: the window procedure of every framework window finds the control (window
 // property ControlAtom()) and calls control->WindowProc(message). WindowProc starts as
-// the control's virtual WndProc; anyone may save it and put a function in front
-// (call the saved one to pass a message on). WndProc ends in DefaultHandler: the original
-// class procedure for a standard control, DefWindowProcA for the framework's own windows.
-// Every dispatch runs inside try/catch; framework errors go to Application->HandleException.
+// the control's hook chain (HookWindowProc, newest first) ending in its virtual WndProc;
+// anyone may also save WindowProc and put a function in front (call the saved one to pass
+// a message on). WndProc ends in DefaultHandler: the original class procedure for a
+// standard control, DefWindowProcA for the framework's own windows. Every dispatch runs
+// inside try/catch; framework errors go to Application->HandleException.
+//
+// Window lifetime: after WM_NCDESTROY has gone through a control, its hooks are taken off
+// and their owners told; once a control has a (new) window, CM_WNDCREATED goes to the
+// window of its topmost parent.
 #include "framework/Component.h"
 #include "framework/Graphics.h"
 #include "framework/Handles.h"
+#include "framework/HookChain.h"
 #include "framework/Messages.h"
 
 #include <functional>
@@ -43,7 +49,6 @@ using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TSh
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = std::function<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
-using TWndMethod = std::function<void(TMessage&)>;
 
 // The global atom "ControlOfs%.8X%.8X" (module instance, thread id) naming the window
 // property that holds the control pointer of every framework window.
@@ -62,6 +67,11 @@ public:
 
     // The replaceable message handler (see the top of this file).
     TWndMethod WindowProc;
+    // Puts `proc` in front of the control's messages (see HookChain.h); removable in any
+    // order. A windowed control takes its hooks off after WM_NCDESTROY and runs onDetached.
+    THookToken HookWindowProc(THookProc proc, TDetachedEvent onDetached = {});
+    bool UnhookWindowProc(THookToken token);
+    bool WindowProcHooked(THookToken token) const { return hooks_.Contains(token); }
     // Sends a message straight to WindowProc and returns its Result.
     intptr_t Perform(uint32_t msg, uintptr_t wParam = 0, intptr_t lParam = 0);
 
@@ -183,6 +193,8 @@ protected:
 
 private:
     void HandleMouseMessage(TMessage& m);
+    THookChain hooks_;
+    TWndMethod ownProc_;  // WndProc, the end of the hook chain
     TWinControl* parent_ = nullptr;
     TAlign align_ = alNone;
     bool visible_ = true;
@@ -297,6 +309,12 @@ protected:
     virtual void UpdateWindowState();  // pushes Visible/Enabled to the window
     // True while CreateWindowEx for this control runs.
     bool Creating() const { return creating_; }
+    // Takes the window down while the control is still whole.
+    void BeforeDestruction() override;
+    // Runs when the outermost message to this control's window has returned.
+    virtual void DispatchDone() {}
+    // True while a message to this control's window is being handled.
+    bool InDispatch() const { return dispatchDepth_ > 0; }
 
 private:
     friend class TControl;
@@ -307,6 +325,8 @@ private:
     void CreateChildHandles();
     void AttachWindow(HWND wnd);
     void DetachWindow();
+    void WindowDestroyed(HWND wnd);
+    void AnnounceWindow();
     bool ReflectToChild(TMessage& m);
     void TrackMouse(TMessage& m);
 
@@ -318,6 +338,7 @@ private:
     bool parentBackground_ = false;
     bool aligning_ = false;
     bool creating_ = false;
+    int dispatchDepth_ = 0;  // messages to the window now being handled (nested)
     BrushHandle colorBrush_;
     TColor colorBrushColor_ = 0;
     TControl* pressedControl_ = nullptr;  // graphic child that received the left press

@@ -259,6 +259,12 @@ void TCustomForm::Release() {
     if (HandleAllocated()) PostMessageA(HandleIfAllocated(), CM_RELEASE, 0, 0);
 }
 
+void TCustomForm::DispatchDone() {
+    if (!releasePending_) return;
+    releasePending_ = false;
+    TComponent::Free(this);
+}
+
 void TCustomForm::WndProc(TMessage& m) {
     switch (m.Msg) {
     case WM_CLOSE:
@@ -266,8 +272,10 @@ void TCustomForm::WndProc(TMessage& m) {
         m.Result = 0;
         return;
     case CM_RELEASE:
-        // Freed here; nothing may touch the form afterwards.
-        TComponent::Free(this);
+        // Freed once the message to the window has returned (DispatchDone): freeing it
+        // here would pull the object from under the code still running on it.
+        releasePending_ = true;
+        if (!InDispatch() && HandleAllocated()) PostMessageA(HandleIfAllocated(), CM_RELEASE, 0, 0);
         return;
     case WM_COMMAND:
         if (m.LParam == 0 && HIWORD(m.WParam) == 0 && menu_ && menu_->DispatchCommand(LOWORD(m.WParam))) {

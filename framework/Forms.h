@@ -91,6 +91,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateHandleDone() override;
     void WndProc(TMessage& message) override;
+    void DispatchDone() override;
     // Showing creates the window, places it (Position) and activates it.
     void UpdateWindowState() override;
     virtual void DoCreate();
@@ -110,6 +111,7 @@ private:
     bool keyPreview_ = false;
     TWinControl* activeControl_ = nullptr;  // not owned
     bool active_ = false;
+    bool releasePending_ = false;  // CM_RELEASE came; freed when its dispatch returns
     bool placed_ = false;
     int modalResult_ = 0;
 };
@@ -183,6 +185,12 @@ public:
     bool ShowMainForm() const { return showMainForm_; }
     void SetShowMainForm(bool v) { showMainForm_ = v; }
 
+    // Runs when the application finishes (end of Run, or its destruction), newest first,
+    // before any form or window is destroyed: subsystems that hook the forms (the skin
+    // manager) tear down here. Returns a cookie for RemoveFinishHandler.
+    int AddFinishHandler(std::function<void()> handler);
+    void RemoveFinishHandler(int cookie);
+
     // Hooks see the application window's messages first, newest last; returns a cookie.
     int HookMainWindow(TWindowHook hook);
     void UnhookMainWindow(int cookie);
@@ -221,6 +229,7 @@ private:
     bool movingForms_ = false;
     std::vector<std::pair<int, TWindowHook>> hooks_;
     int nextHook_ = 1;
+    std::vector<std::pair<int, std::function<void()>>> finishHandlers_;
     TErrorBox errorBox_;
 };
 

@@ -51,10 +51,15 @@ LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     m.Msg = msg;
     m.WParam = wp;
     m.LParam = lp;
+    const TComponentRef<TWinControl> alive(control);
+    ++control->dispatchDepth_;
     GuardedDispatch([&] { control->WindowProc(m); });
+    // A handler may have freed the control: then nothing may touch it.
+    if (!alive) return m.Result;
+    --control->dispatchDepth_;
     // After WM_NCDESTROY the window is gone; the control lives on without it.
-    // (Nothing else may touch `control` here: a handler may have freed it.)
-    if (msg == WM_NCDESTROY) control->DetachWindow();
+    if (msg == WM_NCDESTROY) GuardedDispatch([&] { control->WindowDestroyed(wnd); });
+    if (control->dispatchDepth_ == 0) GuardedDispatch([&] { control->DispatchDone(); });
     return m.Result;
 }
 
@@ -78,10 +83,18 @@ const TClassInfo& TWinControl::StaticClass() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
-    DestroyHandle();
+    DestroyHandle();  // when freed without BeforeDestruction
     for (TControl* c : controls_) c->parent_ = nullptr;
     controls_.clear();
     tabList_.clear();
+}
+
+void TWinControl::BeforeDestruction() {
+    if (Destroying()) return;
+    // Owned components first (they may still use this control and its window), then the
+    // window, so its hooks see WM_NCDESTROY while the control is whole.
+    TControl::BeforeDestruction();
+    DestroyHandle();
 }
 
 // ---- window ----
@@ -143,6 +156,14 @@ void TWinControl::CreateWnd() {
     CreateHandleDone();
     CreateChildHandles();
     Realign();
+    AnnounceWindow();
+}
+
+void TWinControl::AnnounceWindow() {
+    TWinControl* top = this;
+    while (top->Parent()) top = top->Parent();
+    if (handle_ && top->handle_)
+        SendMessageA(top->handle_, CM_WNDCREATED, reinterpret_cast<WPARAM>(handle_), reinterpret_cast<LPARAM>(this));
 }
 
 void TWinControl::CreateChildHandles() {
@@ -168,6 +189,11 @@ void TWinControl::DetachWindow() {
     defWndProc_ = nullptr;
 }
 
+void TWinControl::WindowDestroyed(HWND wnd) {
+    if (handle_ == wnd) DetachWindow();
+    hooks_.DetachAll();
+}
+
 void TWinControl::DestroyWnd() {
     // The text lives in the window; keep it for the next window.
     text_ = GetText();
@@ -181,7 +207,7 @@ void TWinControl::DestroyHandle() {
     DestroyWnd();
     HWND wnd = handle_;
     if (wnd) DestroyWindow(wnd);
-    if (handle_ == wnd) DetachWindow();  // in case WM_NCDESTROY did not come through us
+    if (handle_ == wnd) WindowDestroyed(wnd);  // in case WM_NCDESTROY did not come through us
 }
 
 void TWinControl::RecreateWnd() {

@@ -4,42 +4,8 @@
 #include "tray/TrayIconIndex.h"
 #include "tray/TrayTip.h"
 
-#include <array>
 #include <cstring>
 #include <utility>
-
-// ---------------------------------------------------------------------------------------
-// Owner window-procedure stubs: a fixed set of window procedures, each bound to one slot
-// that names the tray icon whose OwnerWindowProc handles the owner's messages. A slot per
-// subclassed owner keeps several tray icons on one form chained correctly.
-struct OwnerHookStubs {
-    static constexpr int kCount = 16;
-    static std::array<TTrayIcon*, kCount> slots;
-
-    template <int N>
-    static LRESULT CALLBACK Stub(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        return slots[N]->OwnerWindowProc(window, message, wParam, lParam);
-    }
-    template <int... N>
-    static std::array<WNDPROC, kCount> MakeTable(std::integer_sequence<int, N...>) {
-        return {&Stub<N>...};
-    }
-    static WNDPROC Proc(int slot) {
-        static const std::array<WNDPROC, kCount> table = MakeTable(std::make_integer_sequence<int, kCount>());
-        return table[static_cast<size_t>(slot)];
-    }
-    static int Allocate(TTrayIcon* icon) {
-        for (int i = 0; i < kCount; ++i) {
-            if (!slots[static_cast<size_t>(i)]) {
-                slots[static_cast<size_t>(i)] = icon;
-                return i;
-            }
-        }
-        return -1;
-    }
-    static void Release(int slot) { slots[static_cast<size_t>(slot)] = nullptr; }
-};
-std::array<TTrayIcon*, OwnerHookStubs::kCount> OwnerHookStubs::slots{};
 
 // ---------------------------------------------------------------------------------------
 const TClassInfo& TTrayIcon::StaticClass() {
@@ -414,43 +380,37 @@ void TTrayIcon::AppWindowHook(TMessage& message) {
 
 void TTrayIcon::SubclassOwner() {
     TWinControl* owner = OwnerControl();
-    const int slot = OwnerHookStubs::Allocate(this);
-    if (!owner || slot < 0) return;
-    ownerHookStub_ = slot;
-    ownerWindow_ = owner->Handle();
-    savedOwnerWndProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        ownerWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OwnerHookStubs::Proc(slot))));
+    if (!owner) return;
+    ownerHook_ = TWindowSubclass(owner->Handle(),
+                                 [this](TMessage& m, const TWndMethod& next) { OwnerWindowMessage(m, next); });
 }
 
 void TTrayIcon::UnsubclassOwner() {
-    // The owner object may already be partly gone; only its window is touched.
-    if (ownerWindow_ && savedOwnerWndProc_ && IsWindow(ownerWindow_))
-        SetWindowLongPtrA(ownerWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(savedOwnerWndProc_));
-    if (ownerHookStub_ >= 0) OwnerHookStubs::Release(ownerHookStub_);
-    ownerHookStub_ = -1;
-    savedOwnerWndProc_ = nullptr;
-    ownerWindow_ = nullptr;
+    // Takes off this icon's hook only: hooks installed on the owner after it stay in place.
+    ownerHook_.Reset();
 }
 
-LRESULT TTrayIcon::OwnerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    bool hidden = false;
-    switch (message) {
+void TTrayIcon::OwnerWindowMessage(TMessage& m, const TWndMethod& next) {
+    switch (m.Msg) {
     case WM_SHOWWINDOW:
-        if (wParam == 1 && lParam == 0) {
+        if (m.WParam == 1 && m.LParam == 0) {
             SetForegroundWindow(Application->Handle());
-            SetForegroundWindow(window);
-        } else if (wParam == 0 && lParam == SW_PARENTCLOSING && !Application->Terminated()) {
-            GuardedDispatch([&] { hidden = TryHideToTray(); });
+            SetForegroundWindow(ownerHook_.Window());
+        } else if (m.WParam == 0 && m.LParam == SW_PARENTCLOSING && !Application->Terminated() && TryHideToTray()) {
+            m.Result = 1;
+            return;
         }
         break;
     case WM_SYSCOMMAND:
-        if (wParam == SC_MINIMIZE) GuardedDispatch([&] { hidden = TryHideToTray(); });
+        if (m.WParam == SC_MINIMIZE && TryHideToTray()) {
+            m.Result = 1;
+            return;
+        }
         break;
     default:
         break;
     }
-    if (hidden) return 1;
-    return CallWindowProcA(savedOwnerWndProc_, window, message, wParam, lParam);
+    next(m);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "framework/Graphics.h"
 #include "framework/Menus.h"
 #include "framework/Messages.h"
+#include "framework/WindowHook.h"
 #include "framework/ImageList.h"
 #include "tray/ShellNotify.h"
 #include "tray/SimpleTimer.h"
@@ -149,13 +150,12 @@ private:
 
     // The application window's messages, seen before the application handles them.
     void AppWindowHook(TMessage& message);
-    // The owner form's window procedure while it is subclassed.
-    LRESULT OwnerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The owner form's window messages while it is subclassed.
+    void OwnerWindowMessage(TMessage& message, const TWndMethod& next);
     bool TryHideToTray();
     void SubclassOwner();
     void UnsubclassOwner();
     TWinControl* OwnerControl() const;
-    friend struct OwnerHookStubs;
 
     bool enabled_ = true;
     std::unique_ptr<TIcon> icon_;
@@ -177,9 +177,7 @@ private:
     TCustomImageList* iconList_ = nullptr;  // not owned
     bool cycleIcons_ = false;
     uint32_t cycleInterval_ = 0;
-    WNDPROC savedOwnerWndProc_ = nullptr;
-    int ownerHookStub_ = -1;  // slot of the owner's window-procedure stub, -1 when none
-    HWND ownerWindow_ = nullptr;  // the subclassed owner window (not owned)
+    TWindowSubclass ownerHook_;  // on the owner form's window
     int appHookCookie_ = 0;
     TrayNotifyIconData notifyData_;
 };

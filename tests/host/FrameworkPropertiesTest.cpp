@@ -183,9 +183,10 @@ TEST(FrameworkComponents, OwnerKeepsCreationOrderLoadsOnceAndFreesNewestFirst) {
                                                  "freed B"}));
         log.clear();
     }
-    // The owner's own destructor body runs first; then its components go newest first and
-    // the remaining siblings hear of each removal.
-    EXPECT_EQ(log, (std::vector<std::string>{"freed Form", "A saw removal of C", "freed C", "freed A"}));
+    // Its components go first, newest first, while the owner is whole (it and the remaining
+    // siblings hear of each removal); then the owner's own destructor runs.
+    EXPECT_EQ(log, (std::vector<std::string>{"A saw removal of C", "Form saw removal of C", "freed C",
+                                             "Form saw removal of A", "freed A", "freed Form"}));
 }
 
 TEST(FrameworkComponents, FreeNotificationReachesUnrelatedComponents) {

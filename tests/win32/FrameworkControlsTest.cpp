@@ -33,7 +33,7 @@ public:
     std::vector<ErrorBoxCall> calls;
 };
 
-std::unique_ptr<TForm> MakeForm(int clientWidth = 445, int clientHeight = 364) {
+TUnowned<TForm> MakeForm(int clientWidth = 445, int clientHeight = 364) {
     auto form = MakeUnowned<TForm>();
     form->SetBorderStyle(bsSingle);
     form->SetClientSize(clientWidth, clientHeight);

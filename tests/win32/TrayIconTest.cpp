@@ -66,7 +66,7 @@ protected:
     }
 
     std::vector<ShellCall> calls;
-    std::unique_ptr<TComponent> owner_;
+    TUnowned<TComponent> owner_;
 
 private:
     ShellNotifyCall previous_;

@@ -99,7 +99,9 @@ void TCustomEdit::CreateParams(TCreateParams& p) {
 }
 
 void TCustomEdit::CreateHandleDone() {
-    if (maxLength_ > 0) Perform(EM_LIMITTEXT, static_cast<uintptr_t>(maxLength_), 0);
+    // A new edit window accepts only about 32 K characters of typing, pasting and
+    // replacing; 0 lifts that to what memory allows when no maximum length is set.
+    Perform(EM_LIMITTEXT, static_cast<uintptr_t>(maxLength_ > 0 ? maxLength_ : 0), 0);
 }
 
 int TCustomEdit::SelStart() {

@@ -6,7 +6,8 @@ DEPS := $(ROOT)/build/deps
 export KELVORA_BUILD := $(BUILD)
 JOBS ?= $(shell nproc)
 # Where 32-bit code cannot run, the Wine tests use the x86_64 build of the same sources.
-export KELVORA_WINE_ARCH ?= $(shell bash tools/wine-arch.sh)
+# Which build that is gets decided in the recipes, after set-up has installed Wine.
+WINE_ARCH = $$(bash tools/wine-arch.sh)
 
 .PHONY: run test setup host win32 win64 wintest deps test-host test-win32 fuzz bench clean
 
@@ -43,17 +44,21 @@ win64: setup host
 	    -DJPEG_LIBRARY=$(DEPS)/x86_64/lib/libjpeg.a >/dev/null
 	@cmake --build $(BUILD)/win64 -j $(JOBS)
 
-# The Windows build the Wine tests run on this machine.
-wintest: $(KELVORA_WINE_ARCH)
-	@if [ "$(KELVORA_WINE_ARCH)" = win64 ]; then echo "NOTE: this machine cannot run 32-bit code; the Wine tests run the x86_64 build of the same sources ($(BUILD)/win64). Keep Windows code 64-bit clean (SetWindowLongPtr, LONG_PTR, INT_PTR; check 32-bit structure sizes only under #ifndef _WIN64)."; fi
+# The Windows build the Wine tests run on this machine: the i686 program itself where
+# 32-bit code runs; the x86_64 build is made only where it cannot.
+wintest: win32
+	@if [ "$(WINE_ARCH)" = win64 ]; then \
+	    $(MAKE) --no-print-directory win64 && \
+	    echo "NOTE: this machine cannot run 32-bit code; the Wine tests run the x86_64 build of the same sources ($(BUILD)/win64). Keep Windows code 64-bit clean (SetWindowLongPtr, LONG_PTR, INT_PTR; check 32-bit structure sizes only under #ifndef _WIN64)."; \
+	fi
 
 test-host: host
 	@cd $(BUILD)/host && ctest --output-on-failure
 
 test-win32: wintest
-	@bash tools/with-display.sh ctest --test-dir $(BUILD)/$(KELVORA_WINE_ARCH) --output-on-failure
+	@bash tools/with-display.sh ctest --test-dir $(BUILD)/$(WINE_ARCH) --output-on-failure
 
-bench: host win32
+bench: host wintest
 	@bash tools/bench.sh
 
 fuzz: setup

@@ -7,14 +7,25 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include <jpeglib.h>
 
 namespace {
 
-std::vector<uint8_t> ReadFile(const char* path) {
-    std::ifstream in(path, std::ios::binary);
+// A file of the source tree, found from this test's own source path so the tests read it
+// from whatever folder they are started in.
+std::string SourceTreeFile(const std::string& relative) {
+    const std::string self = __FILE__;
+    const std::string tail = "tests/host/AppJpegImageTest.cpp";
+    const std::string root = self.size() >= tail.size() ? self.substr(0, self.size() - tail.size()) : std::string();
+    return root + relative;
+}
+
+std::vector<uint8_t> ReadFile(const char* relative) {
+    std::ifstream in(SourceTreeFile(relative), std::ios::binary);
+    EXPECT_TRUE(in.good()) << "cannot open " << SourceTreeFile(relative);
     return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 

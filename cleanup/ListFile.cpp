@@ -21,15 +21,6 @@ std::vector<std::string> ParseListText(std::string_view bytes) {
     return names;
 }
 
-std::string ListText(const std::vector<std::string>& names) {
-    std::string text;
-    for (const std::string& name : names) {
-        text += name;
-        text += "\r\n";
-    }
-    return text;
-}
-
 std::string ListCountText(std::size_t count) {
     return "数据版本:" + std::to_string(count) + "条";
 }

@@ -1,5 +1,5 @@
-// The list file "p.txt": how its bytes become the working list, and the text the working
-// list is shown (and stored) as.
+// The list file "p.txt": how its bytes become the working list, and the working list's
+// count text.
 #pragma once
 
 #include <cstddef>
@@ -11,9 +11,6 @@
 // CR or a lone LF; a last line without a break still counts; a break at the very end adds
 // no empty line. Empty lines are names; nothing is trimmed, dropped or sorted.
 std::vector<std::string> ParseListText(std::string_view bytes);
-
-// Every name followed by CR LF.
-std::string ListText(const std::vector<std::string>& names);
 
 // The status bar's count text, "数据版本:12条" for 12 names.
 std::string ListCountText(std::size_t count);

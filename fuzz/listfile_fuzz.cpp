@@ -18,7 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         total += name.size() + 1;
     }
     if (names.size() > size || total > size + 1) std::abort();
-    if (ParseListText(ListText(names)) != names) std::abort();
+    std::string written;
+    for (const std::string& name : names) written += name + "\r\n";
+    if (ParseListText(written) != names) std::abort();
     // Every name matches a process entry holding exactly its bytes.
     for (const std::string& name : names) {
         if (!ProcessNameMatches(name, name)) std::abort();

@@ -1,10 +1,11 @@
-// Reading the list file into names, and the text the names are written back as.
+// Reading the list file into names, and the working list's text reading back the same.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "cleanup/ListFile.h"
+#include "framework/StringList.h"
 
 using Names = std::vector<std::string>;
 
@@ -40,15 +41,14 @@ TEST(CleanupListFile, NulEndsTheText) {
     EXPECT_EQ(ParseListText(std::string("\0a\r\n", 4)), Names{});
 }
 
-TEST(CleanupListFile, WrittenFormEndsEveryNameWithCrLf) {
-    EXPECT_EQ(ListText({}), "");
-    EXPECT_EQ(ListText({""}), "\r\n");
-    EXPECT_EQ(ListText({"a", "", " b"}), "a\r\n\r\n b\r\n");
-    // Written and read again, the names come back unchanged.
-    const Names names{"qq.exe", "", "记事本.exe", " x "};
-    EXPECT_EQ(ParseListText(ListText(names)), names);
+TEST(CleanupListFile, TheWorkingListsTextReadsBackAsTheSameNames) {
+    // The file is written from the working list's text, a string list's text.
+    const Names names{"qq.exe", "", "记事本.exe", " x ", ""};
+    TStringList working(names);
+    EXPECT_EQ(working.Text(), "qq.exe\r\n\r\n记事本.exe\r\n x \r\n\r\n");
+    EXPECT_EQ(ParseListText(working.Text()), names);
     // An LF-only file comes back with CR LF.
-    EXPECT_EQ(ListText(ParseListText("a\nb")), "a\r\nb\r\n");
+    EXPECT_EQ(TStringList(ParseListText("a\nb")).Text(), "a\r\nb\r\n");
 }
 
 TEST(CleanupListFile, CountText) {

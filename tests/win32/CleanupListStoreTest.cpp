@@ -43,7 +43,7 @@ TEST_F(CleanupListStore, FilePathAndRoundTrip) {
     ASSERT_TRUE(ReadListFile(ListFilePath(), names));
     EXPECT_EQ(names, (std::vector<std::string>{"qq.exe", "notepad.exe ", "", "记事本.exe"}));
 
-    ReplaceFileContents(ListFilePath(), ListText(names));
+    ReplaceFileContents(ListFilePath(), "qq.exe\r\nnotepad.exe \r\n\r\n记事本.exe\r\n");
     EXPECT_EQ(ReadFileBytes(ListFilePath()), "qq.exe\r\nnotepad.exe \r\n\r\n记事本.exe\r\n");
     ReplaceFileContents(ListFilePath(), "");
     EXPECT_EQ(ReadFileBytes(ListFilePath()), "");

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "cleanup/MemoryLoad.h"
@@ -20,21 +21,32 @@ std::string ExeNameOf(const std::string& path) { return path.substr(path.find_la
 
 }  // namespace
 
-TEST(CleanupToolhelp, BindsTheSixteenNamesInOrder) {
+TEST(CleanupToolhelp, SlotsHoldTheKernelsToolhelpFunctionsInOrder) {
     ASSERT_TRUE(BindToolhelp());
     const ToolhelpApiTable& api = ToolhelpApi();
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    EXPECT_EQ(api.kernel, kernel);
-    EXPECT_STREQ(kToolhelpNames[0], "CreateToolhelp32Snapshot");
-    EXPECT_STREQ(kToolhelpNames[6], "Process32First");
-    EXPECT_STREQ(kToolhelpNames[7], "Process32Next");
-    EXPECT_STREQ(kToolhelpNames[15], "Module32NextW");
+    EXPECT_EQ(api.kernel, GetModuleHandleA("kernel32.dll"));
+    // The kernel's ToolHelp entry points in the order the slots are filled, named here
+    // rather than taken from the table under test.
+    const char* const expected[kToolhelpSlotCount] = {
+        "CreateToolhelp32Snapshot", "Heap32ListFirst", "Heap32ListNext", "Heap32First", "Heap32Next",
+        "Toolhelp32ReadProcessMemory", "Process32First", "Process32Next", "Process32FirstW", "Process32NextW",
+        "Thread32First", "Thread32Next", "Module32First", "Module32Next", "Module32FirstW", "Module32NextW",
+    };
     for (int i = 0; i < kToolhelpSlotCount; ++i) {
-        EXPECT_EQ(api.slots[i], GetProcAddress(kernel, kToolhelpNames[i])) << kToolhelpNames[i];
+        EXPECT_EQ(api.slots[i], GetProcAddress(api.kernel, expected[i])) << expected[i];
+        EXPECT_NE(api.slots[i], nullptr) << expected[i];
     }
-    EXPECT_NE(api.slots[kSlotCreateToolhelp32Snapshot], nullptr);
-    EXPECT_NE(api.slots[kSlotProcess32First], nullptr);
-    EXPECT_NE(api.slots[kSlotProcess32Next], nullptr);
+    // A walk through the bound slots finds this process.
+    HANDLE snapshot = ToolhelpSnapshot(TH32CS_SNAPPROCESS, 0);
+    ASSERT_NE(snapshot, INVALID_HANDLE_VALUE);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    bool foundSelf = false;
+    for (BOOL more = ToolhelpProcessFirst(snapshot, &entry); more; more = ToolhelpProcessNext(snapshot, &entry)) {
+        if (entry.th32ProcessID == GetCurrentProcessId()) foundSelf = true;
+    }
+    CloseHandle(snapshot);
+    EXPECT_TRUE(foundSelf);
     EXPECT_TRUE(BindToolhelp());  // a second call keeps the table
 }
 
@@ -93,7 +105,17 @@ TEST(CleanupProcessTable, IsRunningHandlesWaitingMessagesFirst) {
     EXPECT_FALSE(PeekMessageA(&msg, nullptr, kProbe, kProbe, PM_REMOVE));
 }
 
-TEST(CleanupMemoryLoad, IsAPercentage) {
-    const std::uint32_t load = ReadMemoryLoad();
-    EXPECT_LE(load, 100u);
+TEST(CleanupMemoryLoad, IsTheShareOfPhysicalMemoryInUse) {
+    // Worked out from the system's own totals, read just before and just after.
+    auto share = [] {
+        MEMORYSTATUSEX status{};
+        status.dwLength = sizeof status;
+        GlobalMemoryStatusEx(&status);
+        return static_cast<int>((status.ullTotalPhys - status.ullAvailPhys) * 100 / status.ullTotalPhys);
+    };
+    const int first = share();
+    const int load = static_cast<int>(ReadMemoryLoad());
+    const int last = share();
+    EXPECT_GE(load, std::min(first, last) - 1);
+    EXPECT_LE(load, std::max(first, last) + 1);
 }

@@ -77,14 +77,14 @@ unsigned MemoryLoadNow() {
 }
 
 // Touched memory of the driver's own that raises the system's memory load while it is
-// held: a tenth of the physical memory, or less when that much is not free.
+// held: a twentieth of the physical memory, or less when that much is not free.
 class MemoryBallast {
 public:
     MemoryBallast() {
         MEMORYSTATUSEX status{};
         status.dwLength = sizeof status;
         GlobalMemoryStatusEx(&status);
-        size_ = static_cast<SIZE_T>(status.ullTotalPhys / 10);
+        size_ = static_cast<SIZE_T>(status.ullTotalPhys / 20);
         if (size_ > status.ullAvailPhys / 2) size_ = static_cast<SIZE_T>(status.ullAvailPhys / 2);
         percent_ = static_cast<unsigned>(size_ * 100 / status.ullTotalPhys);
         memory_ = static_cast<char*>(VirtualAlloc(nullptr, size_, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));

@@ -215,6 +215,7 @@ private:
     static LRESULT CALLBACK AppWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
     void WndProc(TMessage& m);
     bool ProcessMessage(MSG& msg);
+    void DispatchQueued(MSG& msg);  // a message taken off the queue: quit, dialog key or dispatch
     bool IsDialogKey(MSG& msg);
     void MainFormShown();
     void Finish();

@@ -23,6 +23,9 @@ UtilWindow::UtilWindow(Handler handler) : handler_(std::move(handler)) {
     wnd_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kUtilClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                GetModuleHandleA(nullptr), nullptr));
     if (!wnd_) throw EOutOfResources("Cannot create the utility window");
+    // The window's own procedure, not a hook chain: these windows carry timers that tick
+    // every few milliseconds, and each pass through the common controls' subclass chain
+    // costs Wine two or three window-property requests to its server.
     SetWindowLongPtrA(wnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(wnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UtilWindow::Proc));
 }

@@ -1,0 +1,74 @@
+// Pumping from inside long actions, and the application loop's wait: whatever is waiting
+// is handled, however the queue was looked at before.
+#include "cleanup/MessagePump.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+#include "framework/Forms.h"
+#include "framework/UtilWindow.h"
+
+namespace {
+
+constexpr UINT kProbe = WM_APP + 17;
+constexpr UINT_PTR kTimerId = 7;
+
+// Records the probe messages and timer ticks its hidden window receives.
+struct Recorder {
+    std::vector<WPARAM> probes;
+    int ticks = 0;
+    UtilWindow window{[this](TMessage& m) {
+        if (m.Msg == kProbe) {
+            probes.push_back(m.WParam);
+            return true;
+        }
+        if (m.Msg == WM_TIMER && m.WParam == kTimerId) {
+            ++ticks;
+            KillTimer(window.Handle(), kTimerId);
+            return true;
+        }
+        return false;
+    }};
+};
+
+void DrainQueue() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+}  // namespace
+
+TEST(CleanupMessagePump, HandlesEveryWaitingMessageAndDueTimer) {
+    Recorder r;
+    DrainQueue();
+    ASSERT_NE(SetTimer(r.window.Handle(), kTimerId, 10, nullptr), 0u);
+    for (WPARAM i = 1; i <= 3; ++i) PostMessageA(r.window.Handle(), kProbe, i, 0);
+    Sleep(60);  // the timer is due
+    // Looking at the queue clears its "added since the last look" bits; the messages are
+    // still waiting and must be pumped all the same.
+    GetQueueStatus(QS_ALLINPUT);
+    PumpMessages();
+    EXPECT_EQ(r.probes, (std::vector<WPARAM>{1, 2, 3}));
+    EXPECT_EQ(r.ticks, 1);
+
+    PumpMessages();  // nothing waiting: returns at once, handles nothing
+    EXPECT_EQ(r.probes.size(), 3u);
+}
+
+TEST(CleanupMessagePump, ApplicationLoopWaitsForTheNextMessageAndDispatchesIt) {
+    Recorder r;
+    DrainQueue();
+    HWND target = r.window.Handle();
+    std::thread poster([target] {
+        Sleep(100);
+        PostMessageA(target, kProbe, 42, 0);
+    });
+    while (r.probes.empty()) Application->HandleMessage();
+    poster.join();
+    EXPECT_EQ(r.probes, (std::vector<WPARAM>{42}));
+    EXPECT_FALSE(Application->Terminated());
+}

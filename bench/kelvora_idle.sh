@@ -14,12 +14,16 @@ ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 source "$ROOT/tools/wine-env.sh"
 W="$KELVORA_BUILD/$KELVORA_WINE_ARCH"
 SECONDS_IDLE="${KELVORA_BENCH_IDLE_SECONDS:-10}"
-for f in Kelvora.exe idle_floor.exe idle_driver.exe; do
+# Another build of the program may be measured against the same floor.
+EXE="${KELVORA_BENCH_EXE:-$W/Kelvora.exe}"
+[ -f "$EXE" ] || { echo "kelvora_idle: $EXE missing" >&2; exit 1; }
+for f in idle_floor.exe idle_driver.exe; do
     [ -f "$W/$f" ] || { echo "kelvora_idle: $W/$f missing" >&2; exit 1; }
 done
 
 dir="$(mktemp -d /tmp/kelvora-idle.XXXXXX)"
-cp "$W/Kelvora.exe" "$W/idle_floor.exe" "$W/idle_driver.exe" "$dir/"
+cp "$EXE" "$dir/Kelvora.exe"
+cp "$W/idle_floor.exe" "$W/idle_driver.exe" "$dir/"
 pids=()
 finish() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done

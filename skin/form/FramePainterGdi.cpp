@@ -8,27 +8,17 @@ static_assert(tfRight == DT_RIGHT && tfSingleLine == DT_SINGLELINE && tfNoPrefix
 
 namespace {
 
-// A memory DC with a picture's DIB section selected, put back on destruction.
-class PictureDc {
-public:
-    explicit PictureDc(const PixelBuffer& picture) : dc_(CreateCompatibleDC(nullptr)) {
-        if (dc_ && picture.NativeHandle()) old_ = SelectObject(dc_.get(), static_cast<HBITMAP>(picture.NativeHandle()));
-    }
-    ~PictureDc() {
-        if (old_) SelectObject(dc_.get(), old_);
-    }
-    PictureDc(const PictureDc&) = delete;
-    PictureDc& operator=(const PictureDc&) = delete;
-    HDC get() const { return old_ ? dc_.get() : nullptr; }
-
-private:
-    MemoryDcHandle dc_;
-    HGDIOBJ old_ = nullptr;
-};
-
 RECT ToRect(const TRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
+
+PictureDc::PictureDc(const PixelBuffer& picture) : dc_(CreateCompatibleDC(nullptr)) {
+    if (dc_ && picture.NativeHandle()) old_ = SelectObject(dc_.get(), static_cast<HBITMAP>(picture.NativeHandle()));
+}
+
+PictureDc::~PictureDc() {
+    if (old_) SelectObject(dc_.get(), old_);
+}
 
 TGdiPaintRenderer::TGdiPaintRenderer(HFONT captionFont, HICON icon)
     : font_(captionFont), icon_(icon), measureDc_(CreateCompatibleDC(nullptr)) {

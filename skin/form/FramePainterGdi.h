@@ -9,6 +9,21 @@
 #include "framework/Handles.h"
 #include "skin/form/FramePainter.h"
 
+// A memory DC with a picture's DIB section selected, put back on destruction; get() is
+// null when the picture has no DIB section.
+class PictureDc {
+public:
+    explicit PictureDc(const PixelBuffer& picture);
+    ~PictureDc();
+    PictureDc(const PictureDc&) = delete;
+    PictureDc& operator=(const PictureDc&) = delete;
+    HDC get() const { return old_ ? dc_.get() : nullptr; }
+
+private:
+    MemoryDcHandle dc_;
+    HGDIOBJ old_ = nullptr;
+};
+
 // Caption text with DrawTextA in the caption font, the icon with DrawIconEx. Borrows the
 // font and the icon (either may be null): they must outlive the renderer.
 class TGdiPaintRenderer : public TPaintRenderer {

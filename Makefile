@@ -20,8 +20,9 @@ test: host win32 wintest
 setup:
 	@bash tools/setup.sh
 
+# The host tree runs its tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 host: setup
-	@cmake -S . -B $(BUILD)/host -G Ninja -Wno-dev >/dev/null
+	@cmake -S . -B $(BUILD)/host -G Ninja -Wno-dev -DKELVORA_SANITIZE=ON >/dev/null
 	@cmake --build $(BUILD)/host -j $(JOBS)
 
 deps: setup
@@ -58,7 +59,10 @@ test-host: host
 test-win32: wintest
 	@bash tools/with-display.sh ctest --test-dir $(BUILD)/$(WINE_ARCH) --output-on-failure
 
+# Benchmarks measure a build without sanitizers, in a tree of their own.
 bench: host wintest
+	@cmake -S . -B $(BUILD)/bench -G Ninja -Wno-dev -DKELVORA_SANITIZE=OFF >/dev/null
+	@cmake --build $(BUILD)/bench -j $(JOBS) --target benches
 	@bash tools/bench.sh
 
 fuzz: setup

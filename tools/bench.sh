@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Runs every benchmark and prints its figures (nothing is asserted). Host benchmarks run
-# natively; Win32 benchmarks and bench/*.sh scripts run under Wine on one display.
+# natively from the unsanitized bench tree; Win32 benchmarks and bench/*.sh scripts run
+# under Wine on one display.
 set -uo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD="${KELVORA_BUILD:-$ROOT/build}"
 ARCH="${KELVORA_WINE_ARCH:-$(bash "$ROOT/tools/wine-arch.sh")}"
-for b in "$BUILD"/host/bench_*; do
+for b in "$BUILD"/bench/bench_*; do
     [ -x "$b" ] || continue
     echo "== $(basename "$b")"
     "$b"

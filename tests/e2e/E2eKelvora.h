@@ -55,12 +55,15 @@ protected:
     // Picks the n-th command of the open menu (separators are skipped by the arrows) and
     // waits until the menu has closed.
     void ChooseFromMenu(HWND menu, int position) {
-        for (int i = 0; i < position; ++i) {
-            PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-            PostMessageA(menu, WM_KEYUP, VK_DOWN, 0xC0000001);
-        }
-        PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-        PostMessageA(menu, WM_KEYUP, VK_RETURN, 0xC0000001);
+        // Key messages as the keyboard makes them, with repeat count 1 and the key's scan
+        // code (with neither, Wine's menu loop let keys pass unused now and then).
+        auto key = [&](UINT vk) {
+            const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)) << 16;
+            PostMessageA(menu, WM_KEYDOWN, vk, scan | 1);
+            PostMessageA(menu, WM_KEYUP, vk, scan | 1 | 0xC0000000);
+        };
+        for (int i = 0; i < position; ++i) key(VK_DOWN);
+        key(VK_RETURN);
         EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays open";
     }
     // The program's open popup menu, or nullptr.

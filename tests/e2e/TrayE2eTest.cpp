@@ -85,21 +85,20 @@ TEST_F(TrayE2e, RightPressOpensTheMenuAndItsItemsAct) {
 TEST_F(TrayE2e, ClosingRemovesTheIcon) {
     HWND main = StartAndWaitForMainWindow(first_);
     ASSERT_NE(main, nullptr);
-    PumpFor(1000);
-    Screenshot("tray_icon_shown.bmp");
     HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
     if (!tray) GTEST_SKIP() << "no taskbar on this desktop";
-    EXPECT_GT(IconPixelsInNotificationArea(CaptureClient(tray)), 20)
+    // The shell draws the icon at its own pace: wait for it, and later for its removal.
+    EXPECT_TRUE(WaitUntil([&] { return IconPixelsInNotificationArea(CaptureClient(tray)) > 20; }))
         << "the icon is not in the notification area";
+    Screenshot("tray_icon_shown.bmp");
 
     HWND quit = FindChild(main, "Button", "退出");
     ASSERT_NE(quit, nullptr);
     PostButtonClick(quit);
     ASSERT_TRUE(first_.WaitExit(kActionTimeoutMs).has_value());
-    PumpFor(1000);
-    Screenshot("tray_icon_removed.bmp");
-    EXPECT_EQ(IconPixelsInNotificationArea(CaptureClient(tray)), 0)
+    EXPECT_TRUE(WaitUntil([&] { return IconPixelsInNotificationArea(CaptureClient(tray)) == 0; }))
         << "the icon is still in the notification area";
+    Screenshot("tray_icon_removed.bmp");
 }
 
 }  // namespace

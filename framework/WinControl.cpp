@@ -14,6 +14,8 @@ void ChangeMouseControl(TControl* now);
 namespace {
 TWinControl* g_creationControl = nullptr;  // the control whose window is being made
 unsigned g_nextChildId = 100;
+// Texts of this many bytes or more are set after the window is made.
+constexpr std::size_t kLongWindowText = 30000;
 
 bool IsWindowed(const TControl* c) { return dynamic_cast<const TWinControl*>(c) != nullptr; }
 
@@ -145,15 +147,19 @@ void TWinControl::CreateWnd() {
         className = p.WinClassName.c_str();
         g_creationControl = this;
     }
+    // An edit window refuses to be created with more text than its default limit (about
+    // 32 K characters); such a text is put in once the window exists and its limit is set.
+    const bool textAfterCreation = p.Caption.size() >= kLongWindowText;
     creating_ = true;
-    HWND wnd = CreateWindowExA(p.ExStyle, className, p.Caption.c_str(), p.Style, p.X, p.Y, p.Width, p.Height,
-                               p.WndParent, p.Menu, instance, nullptr);
+    HWND wnd = CreateWindowExA(p.ExStyle, className, textAfterCreation ? "" : p.Caption.c_str(), p.Style, p.X,
+                               p.Y, p.Width, p.Height, p.WndParent, p.Menu, instance, nullptr);
     g_creationControl = nullptr;
     creating_ = false;
     if (!wnd) throw EOutOfResources("Error creating window");
     if (!handle_) AttachWindow(wnd);
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), 0);
     CreateHandleDone();
+    if (textAfterCreation) SetWindowTextA(handle_, p.Caption.c_str());
     CreateChildHandles();
     Realign();
     AnnounceWindow();

@@ -36,8 +36,10 @@ TEST(FrameworkLongText, PastedTextIsKeptWholeAlsoAfterTheWindowIsRecreated) {
     EXPECT_EQ(memo->Text().size(), list.size());
     EXPECT_TRUE(memo->Text() == list);
 
+    // A new window for the same memo takes the long text along.
+    memo->SetWordWrap(!memo->WordWrap());
+    EXPECT_TRUE(memo->Text() == list);
     memo->SetText("");
-    memo->SetWordWrap(!memo->WordWrap());  // a new window for the same memo
     ReplaceSelection(memo, list);
     EXPECT_TRUE(memo->Text() == list);
 

@@ -6,11 +6,11 @@
 namespace {
 constexpr char kUtilClass[] = "TPUtilWindow";
 
-void RegisterUtilClass() {
+void RegisterUtilClass(WNDPROC proc) {
     static bool registered = false;
     if (registered) return;
     WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpfnWndProc = proc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = kUtilClass;
     RegisterClassA(&wc);
@@ -18,16 +18,15 @@ void RegisterUtilClass() {
 }
 }  // namespace
 
+// The class's own procedure serves these windows, so nothing is subclassed: they carry
+// timers that tick every few milliseconds, and each pass through a subclass chain costs
+// Wine window-property requests to its server. The object comes with the creation
+// parameters and stays in the window's user data until the object goes.
 UtilWindow::UtilWindow(Handler handler) : handler_(std::move(handler)) {
-    RegisterUtilClass();
+    RegisterUtilClass(&UtilWindow::Proc);
     wnd_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kUtilClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr));
+                               GetModuleHandleA(nullptr), this));
     if (!wnd_) throw EOutOfResources("Cannot create the utility window");
-    // The window's own procedure, not a hook chain: these windows carry timers that tick
-    // every few milliseconds, and each pass through the common controls' subclass chain
-    // costs Wine two or three window-property requests to its server.
-    SetWindowLongPtrA(wnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrA(wnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UtilWindow::Proc));
 }
 
 UtilWindow::~UtilWindow() {
@@ -35,6 +34,10 @@ UtilWindow::~UtilWindow() {
 }
 
 LRESULT CALLBACK UtilWindow::Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lp);
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
     auto* self = reinterpret_cast<UtilWindow*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
     if (!self || !self->handler_) return DefWindowProcA(wnd, msg, wp, lp);
     TMessage m;

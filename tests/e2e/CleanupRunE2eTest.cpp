@@ -35,20 +35,6 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     ASSERT_EQ(written, bytes.size());
 }
 
-// The file's bytes; nothing when it cannot be opened. Shares everything, so a file the
-// program keeps open can still be read.
-std::optional<std::string> ReadBytes(const std::string& path) {
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes;
-    char buffer[4096];
-    DWORD n = 0;
-    while (ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
-    CloseHandle(f);
-    return bytes;
-}
-
 // The lines of a multi-line edit (a line break after the last line adds none).
 std::vector<std::string> LinesOf(HWND edit) {
     const std::string text = TextOf(edit);

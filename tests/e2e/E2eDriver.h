@@ -126,6 +126,9 @@ bool InMenuMode(HWND window);
 std::optional<RECT> TabItemRect(HWND tab, int index);
 // The screen point of the window's close box (found by hit-testing the caption).
 std::optional<POINT> CloseBoxPoint(HWND window);
+// The file's bytes; nothing when it cannot be opened. Shares everything, so a file the
+// program keeps open can still be read.
+std::optional<std::string> ReadBytes(const std::string& path);
 
 // The window's pixels as 0x00RRGGBB, captured from the screen.
 struct Capture {

@@ -12,18 +12,6 @@ using namespace e2e;
 
 namespace {
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes;
-    char buffer[4096];
-    DWORD n = 0;
-    while (ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
-    CloseHandle(f);
-    return bytes;
-}
-
 // Puts `text` on the clipboard as ANSI text; false when the clipboard is not to be had.
 bool PutOnClipboard(HWND owner, const std::string& text) {
     if (!OpenClipboard(owner)) return false;
@@ -68,8 +56,8 @@ TEST_F(LongTextE2e, PastedListOfAHundredThousandCharactersReachesTheListFileWhol
     ASSERT_TRUE(PutOnClipboard(owner, list));
     PostMessageA(editor, WM_PASTE, 0, 0);
 
-    EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(ListFilePath()).value_or("").size() == list.size(); }))
-        << "p.txt holds " << ReadFileBytes(ListFilePath()).value_or("").size() << " bytes";
-    EXPECT_TRUE(ReadFileBytes(ListFilePath()) == list) << "p.txt differs from the pasted list";
+    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(ListFilePath()).value_or("").size() == list.size(); }))
+        << "p.txt holds " << ReadBytes(ListFilePath()).value_or("").size() << " bytes";
+    EXPECT_TRUE(ReadBytes(ListFilePath()) == list) << "p.txt differs from the pasted list";
     DestroyWindow(owner);
 }

@@ -1,5 +1,8 @@
 #include "skin/form/FramePainterGdi.h"
 
+#include "framework/Graphics.h"
+#include "skin/data/GdiAdapters.h"
+
 #include <vector>
 
 static_assert(tfRight == DT_RIGHT && tfSingleLine == DT_SINGLELINE && tfNoPrefix == DT_NOPREFIX &&
@@ -60,10 +63,8 @@ void TGdiPaintRenderer::PaintIcon(PixelBuffer& target, const TRect& rect) {
 }
 
 FontHandle CreateCaptionFont() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return FontHandle();
-    LOGFONTA font = metrics.lfCaptionFont;
+    LOGFONTA font{};
+    if (!SystemLogFont(TSystemFont::Caption, font)) return FontHandle();
     CPINFO codePage{};
     if (font.lfCharSet == ANSI_CHARSET && GetCPInfo(CP_ACP, &codePage) && codePage.MaxCharSize > 1)
         font.lfCharSet = DEFAULT_CHARSET;
@@ -85,25 +86,4 @@ bool PaintFrameToDc(HDC dc, const TSkinDefinition& skin, const TFrameState& stat
     return copied != FALSE;
 }
 
-RegionHandle CreateFrameRegion(const TFrameRegion& region) {
-    RegionHandle result(CreateRectRgn(0, 0, 0, 0));
-    if (!result) return result;
-    std::vector<char> data;
-    for (const RegionBatch& batch : region.parts) {
-        if (batch.rects.empty()) continue;
-        const size_t rectBytes = batch.rects.size() * sizeof(RECT);
-        data.assign(sizeof(RGNDATAHEADER) + rectBytes, 0);
-        auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
-        header->dwSize = sizeof(RGNDATAHEADER);
-        header->iType = RDH_RECTANGLES;
-        header->nCount = static_cast<DWORD>(batch.rects.size());
-        header->nRgnSize = static_cast<DWORD>(rectBytes);
-        header->rcBound = ToRect(batch.bounds);
-        auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
-        for (size_t i = 0; i < batch.rects.size(); ++i) rects[i] = ToRect(batch.rects[i]);
-        RegionHandle part(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                                          reinterpret_cast<const RGNDATA*>(data.data())));
-        if (!part || CombineRgn(result.get(), result.get(), part.get(), RGN_OR) == ERROR) return RegionHandle();
-    }
-    return result;
-}
+RegionHandle CreateFrameRegion(const TFrameRegion& region) { return RegionFromBatches(region.parts); }

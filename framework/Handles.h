@@ -114,6 +114,10 @@ struct GlobalAtom {
     static ATOM Invalid() { return 0; }
     static void Close(ATOM a) { GlobalDeleteAtom(a); }
 };
+struct WindowsHook {
+    static HHOOK Invalid() { return nullptr; }
+    static void Close(HHOOK h) { UnhookWindowsHookEx(h); }
+};
 }  // namespace handle_traits
 
 using WindowHandle = UniqueHandle<HWND, handle_traits::Window>;
@@ -129,6 +133,7 @@ using KernelHandle = UniqueHandle<HANDLE, handle_traits::Kernel>;
 using FileHandle = UniqueHandle<HANDLE, handle_traits::File>;
 using ModuleHandle = UniqueHandle<HMODULE, handle_traits::Module>;
 using GlobalAtomHandle = UniqueHandle<ATOM, handle_traits::GlobalAtom>;
+using WindowsHookHandle = UniqueHandle<HHOOK, handle_traits::WindowsHook>;
 
 // A window's DC from GetDC / GetWindowDC, released with ReleaseDC.
 class WindowDc {

@@ -1,0 +1,182 @@
+#pragma once
+// The form skinner: takes over the non-client area of one top-level window (a framework
+// form or a plain window such as a message box) and draws its border, caption bar,
+// caption text, icon and caption buttons from the skin, keeps a window region that
+// follows the skin's transparent border pixels, and resizes the window so that its client
+// area keeps its size under the skin's border widths.
+//
+// The skin manager makes one per window it skins (SetWindow, then AttachToForm or
+// AttachToWindow) and posts SKINMSG_ATTACHED; the window shows no frame until that
+// arrives (activation). The window's messages come through a subclass of the framework's
+// hook facility (FrameWndProc); a framework form's own handler is hooked too
+// (ControlWindowProc). WM_NCDESTROY detaches everything and marks the skinner finished
+// (SkinState 6); the manager then frees it.
+//
+// Files: SkinForm.cpp (attach, dispatch, non-client size, hit test, activation, detach),
+// SkinFormPaint.cpp (frame painting, region, icon), SkinFormButtons.cpp (caption buttons,
+// non-client mouse, commands, hints).
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/Component.h"
+#include "framework/Handles.h"
+#include "framework/Messages.h"
+#include "framework/WindowHook.h"
+#include "skin/data/PixelBuffer.h"
+#include "skin/form/FrameLayout.h"
+
+class TCustomForm;
+class TSkinData;
+class TTimer;
+class TNCObject;
+class TCaptionButton;
+
+enum TSkinState : int {
+    ssAttached = 0,   // waiting for SKINMSG_ATTACHED
+    ssActive = 1,
+    ssApplying = 3,   // applying a new skin
+    ssDestroying = 4,
+    ssFitting = 5,
+    ssDestroyed = 6,  // finished: the manager frees it
+};
+
+enum TMdiKind : int { mkNone = 0, mkFrame = 1, mkChild = 2 };
+
+class TSkinForm : public TComponent {
+    KELVORA_CLASS(TSkinForm)
+public:
+    explicit TSkinForm(TComponent* owner);
+    ~TSkinForm() override;
+
+    // Set by the skin manager before attaching.
+    void SetWindow(HWND window, HMODULE module, const std::string& windowClassName);
+    void AttachToForm(TSkinData* skinData, TCustomForm* form);
+    void AttachToWindow(TSkinData* skinData);
+    // Gives the window back its system frame, size and shape (skinning switched off).
+    void Detach();
+    // The skin data loaded a new skin: new caption buttons and frame sizes, then refresh.
+    void Reload();
+    void SkinChangedRefresh();
+    // Marks the skinner finished so that the manager's next purge frees it.
+    void MarkFinished() { SkinState = ssDestroyed; }
+
+    // Painting (SkinFormPaint.cpp).
+    void PaintFrame(HDC dc);  // dc null: the window DC
+    void BuildRegion();
+    void RebuildIconBitmap();
+
+    LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam);
+    // The frame's state as the portable layout and painters take it.
+    TFrameState FrameState() const;
+    // Screen point to window coordinates (client origin plus the frame).
+    POINT ToWindowPoint(int screenX, int screenY) const;
+
+    HWND WindowHandle() const { return windowHandle_; }
+    TSkinData* SkinData() const { return skinData_; }
+    TCustomForm* FormControl() const;
+    bool Attached() const { return subclass_.Active(); }
+
+    // State (names of the skinning design; read by the caption buttons and tests).
+    TSkinState SkinState = ssAttached;
+    bool FrameSkinned = false;
+    bool IsActive = true;
+    TShowState ShowState = TShowState::Normal;
+    TBorderKind BorderKind = TBorderKind::Single;
+    TMdiKind MdiKind = mkNone;
+    unsigned CaptionIcons = 0;  // TCaptionIcon bits, 0x10: keep the system-menu style
+    bool RightToLeft = false;
+    bool Sizeable = false;
+    bool UnicodeWindow = false;
+    bool IsDialogClass = false;
+    bool IsChildStyle = false;
+    bool MenuTracking = false;
+    int FrameLeft = 0, FrameTop = 0, FrameRight = 0, FrameBottom = 0;
+    int MenuBarHeight = 0;
+    RECT ClientRect{};       // client size at activation and at each fit
+    SIZE SystemFrameSize{};  // window size minus client size at activation
+    RECT WindowRect{};       // screen rectangle, read before each paint
+    SIZE WindowSize{};       // at the last paint
+    SIZE RegionSize{};       // the size the region was built for
+    RECT TextRect{};         // caption text as last drawn
+    RECT TextBoxRect{};      // the same with its background margins
+    int RightButtonsWidth = 0;
+    int TitleTextWidth = 0;
+    HMENU SystemMenu = nullptr;
+    HMENU FormMenu = nullptr;
+    HMENU TrackedMenu = nullptr;
+    HWND MdiClientWnd = nullptr;
+    LONG_PTR WindowStyle = 0;
+    std::string WndClassName;     // GetClassNameA, at most 100 characters
+    std::string WindowClassName;  // as the manager read it; aName of the skin data's events
+    uint8_t Initialised = 0;
+    PixelBuffer IconBitmap;  // the window's small icon on magenta
+    int IconSize = 16;
+    HICON WindowIcon = nullptr;  // not owned
+
+    // Caption buttons (SkinFormButtons.cpp): one per SysButtons record, same order.
+    std::vector<std::unique_ptr<TCaptionButton>> CaptionButtons;
+    TNCObject* HotObject = nullptr;  // the button under the mouse or pressed
+    DWORD LastRightPressTick = 0;
+    UINT DoubleClickTime = 0;
+    void BuildCaptionButtons();
+    // The first visible caption button with an action whose bounds hold the point
+    // (window coordinates), or null.
+    TNCObject* HitTestButtons(POINT windowPoint) const;
+    bool ButtonVisible(size_t index);
+    void ButtonAction(int x, int y);
+    void MaximizeToggle();
+    void MinimizeToggle();
+    void RestoreWindow();
+    // Opens the window's system menu at the screen point (the system's own menu until the
+    // skinned one exists); a second right press within the double-click time does not.
+    void ShowSystemMenu(POINT screenPoint);
+    // Repaints one button in its current state straight on the window.
+    void PaintButtonState(TCaptionButton& button);
+    void OnPollTimer();
+    // Non-client mouse and commands; each returns true when it consumed the message.
+    bool NcMouseMove(TMessage& m);
+    bool NcLButtonDown(TMessage& m);
+    bool NcLButtonUp(TMessage& m);
+    bool NcLButtonDblClk(TMessage& m);
+    bool NcRButtonDown(TMessage& m);
+    bool SysCommand(TMessage& m);
+    bool Command(TMessage& m);
+    void FreeCaptionButtons();
+
+private:
+    void InitFrame(TSkinData* skinData);
+    void ComputeFrameSizes();
+    void Activate();  // SKINMSG_ATTACHED
+    void FitWindowToClient(bool useClientRect);
+    void StripSysMenuStyle(bool strip);
+    void DetachOnDestroy();
+    void ReadShowState();
+    void FrameWndProc(TMessage& m, const TWndMethod& next);
+    bool Stage1(TMessage& m);
+    bool Stage2(TMessage& m);
+    bool Stage3(TMessage& m);
+    void SizeHandler(TMessage& m);
+    void NcCalcSize(TMessage& m);
+    void NcHitTest(TMessage& m);
+    void NcPaint(TMessage& m);
+    void NcActivate(TMessage& m);
+    void ControlWindowProc(TMessage& m, const TWndMethod& next);
+
+    HWND windowHandle_ = nullptr;
+    HMODULE moduleHandle_ = nullptr;
+    TSkinData* skinData_ = nullptr;
+    TComponentRef<TCustomForm> formControl_;
+    TWindowSubclass subclass_;          // FrameWndProc on the window
+    TWindowSubclass mdiClientSubclass_; // MdiClientProc on an MDI frame's client
+    THookToken controlHook_ = 0;        // ControlWindowProc on the form's WindowProc
+    TUnowned<TTimer> pollTimer_;        // 250 ms, while active
+    TColour savedFormColor_ = 0;
+    bool visibilityRemoved_ = false;
+    RegionHandle frameRegionKeep_;      // unused once SetWindowRgn took it
+    bool regionOwned_ = false;
+    HWND ownerWindow_ = nullptr;
+};

@@ -1,5 +1,6 @@
-# Copies the skin package made by the host build into a Windows build tree.
-#   cmake -DSOURCE=<host package> -DTARGET=<copy> -P CopySkin.cmake
+# Copies a file made by the host build (the skin package, the menu glyph strip) into a
+# Windows build tree.
+#   cmake -DSOURCE=<host file> -DTARGET=<copy> -P CopySkin.cmake
 if(NOT EXISTS "${SOURCE}")
   message(FATAL_ERROR "The skin package ${SOURCE} is missing: build the host tree first (make host).")
 endif()

@@ -24,6 +24,11 @@ void DrawMenuArt(std::vector<SkinPicture>& out);
 // Every picture of the skin, in package order.
 std::vector<SkinPicture> DrawSkinPictures();
 
+// The program's menu glyph strip (64 x 16: restore, maximise, minimise, close; white is
+// the mask). Not part of the package: the program carries it as a bitmap resource.
+extern const char kMenuGlyphsName[];
+PixelBuffer DrawMenuGlyphs();
+
 // Name of the definition entry and its text (CR LF line ends).
 extern const char kSkinDefinitionName[];
 std::string SkinDefinitionText();

@@ -2,7 +2,8 @@
 // folder, ready for skinpack. The output is the same, byte for byte, on every run.
 //
 //   skingen OUTDIR     writes kelvora.ini and every .bmp into OUTDIR, and OUTDIR/entries.txt
-//                      listing the entry names in package order (the definition first)
+//                      listing the entry names in package order (the definition first),
+//                      and the menu glyph strip (menuglyphs.bmp), which is not a package entry
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -48,5 +49,7 @@ int main(int argc, char** argv) {
         if (bmp.empty() || !WriteFile(dir / picture.name, bmp.data(), bmp.size())) return 1;
         entries += picture.name + "\n";
     }
+    const std::vector<uint8_t> glyphs = EncodeBmp(DrawMenuGlyphs(), 24);
+    if (glyphs.empty() || !WriteFile(dir / kMenuGlyphsName, glyphs.data(), glyphs.size())) return 1;
     return WriteFile(dir / "entries.txt", entries.data(), entries.size()) ? 0 : 1;
 }

@@ -2,16 +2,13 @@
 # `make run`: starts Kelvora.exe under Wine. Without $DISPLAY it runs on its own Xvfb and
 # writes a screenshot of the running window to build/run/screenshot.png once it has painted.
 # Runs until interrupted; RUN_SECONDS=N stops it after N seconds.
-set -uo pipefail
-ROOT="$(cd "$(dirname "$0")/.." && pwd)"
-source "$ROOT/tools/wine-env.sh"
+source "$(dirname "$0")/program-env.sh"
 BUILD="$KELVORA_BUILD"
-ARCH="$KELVORA_WINE_ARCH"
-EXE="$BUILD/$ARCH/Kelvora.exe"
-if [ "$ARCH" = win64 ]; then
+EXE="$W/Kelvora.exe"
+if [ "$KELVORA_WINE_ARCH" = win64 ] && [ -z "${KELVORA_RUN_INNER:-}" ]; then
     echo "NOTE: 32-bit code cannot run on this machine; running the x86_64 build of the same sources."
 fi
-[ -f "$EXE" ] || { echo "run: $EXE is missing" >&2; exit 1; }
+require "$EXE"
 
 if [ -z "${KELVORA_RUN_INNER:-}" ]; then
     exec env KELVORA_RUN_INNER=1 bash "$ROOT/tools/with-display.sh" bash "$0"
@@ -23,7 +20,7 @@ prog=$!
 stop() { kill "$prog" 2>/dev/null; wineserver -k 2>/dev/null; }
 trap stop INT TERM
 
-if "$WINE" "$BUILD/$ARCH/wait_window.exe" Kelvora 120; then
+if "$WINE" "$W/wait_window.exe" Kelvora 120; then
     xwd -root -silent -display "$DISPLAY" | convert xwd:- "$BUILD/run/screenshot.png" 2>/dev/null \
         && echo "run: screenshot written to $BUILD/run/screenshot.png"
 else

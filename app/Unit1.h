@@ -1,6 +1,7 @@
 #pragma once
 // The main window: banner, three pages (optimisation, list editor, about), the buttons,
-// the desktop-shortcut link, the status bar, the tray menu and the 10 ms timer.
+// the desktop-shortcut link, the status bar, the tray menu, the 10 ms timer and the skin
+// that draws every window of the program.
 // The layout is built by the constructor (Unit1Layout.cpp); the handlers (Unit1.cpp)
 // hand the real work to the clean-up, system-utility and tray subsystems.
 #include "framework/ComCtrls.h"
@@ -8,6 +9,7 @@
 #include "framework/Forms.h"
 #include "framework/Menus.h"
 #include "framework/StdCtrls.h"
+#include "skin/data/SkinData.h"
 #include "tray/TrayIcon.h"
 
 class TForm1 : public TForm {
@@ -16,6 +18,7 @@ public:
     explicit TForm1(TComponent* owner);
 
     // Components (owned by the form; these are views).
+    TSkinData* SkinData1 = nullptr;
     TTrayIcon* TrayIcon1 = nullptr;
     TPopupMenu* PopupMenu1 = nullptr;
     TMenuItem* Aboutme = nullptr;

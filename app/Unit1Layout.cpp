@@ -1,5 +1,6 @@
-// The main window's stored layout: every control with its position, size, text, font and
-// colour, the pages, the status-bar panels, the tray menu, the timer and the event wiring.
+// The main window's stored layout: the skin, every control with its position, size, text,
+// font and colour, the pages, the status-bar panels, the tray menu, the timer and the
+// event wiring.
 #include "app/Unit1.h"
 
 #include <windows.h>
@@ -7,6 +8,8 @@
 #include "app/BannerResource.h"
 #include "app/Resources.h"
 #include "app/Sites.h"
+#include "app/SkinResource.h"
+#include "skin/data/SkinOptions.h"
 #include "sysutil/NetworkBatch.h"
 
 const TClassInfo& TForm1::StaticClass() {
@@ -83,6 +86,27 @@ void ColourFont(TControl* control, const TFont& windowFont, TColor colour) {
 }  // namespace
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
+    // The skin first, as the form stores it: its switches, then its package, read while
+    // the form is still loading (so Active is only stored); the form's Loaded() starts it.
+    SkinData1 = MakeComponent<TSkinData>(this);
+    SkinData1->SetName("SkinData1");
+    SkinData1->SetActive(true);
+    SkinData1->DisableTag = 99;
+    SkinData1->SkinControls = kDefaultSkinControls & ~SkinBit(xcSystemMenu);
+    SkinData1->Options = kDefaultSkinOptions;
+    {
+        TStringList kinds;
+        for (const std::string& line : BuiltinClassKinds()) kinds.Add(line);
+        SkinData1->SetClassKinds(kinds);
+    }
+    SkinData1->SetSkinStore("(Good)");  // stored, without effect
+    SkinData1->FormScope = sfMainform;
+    SkinData1->SetVersion(kSkinDataVersion);
+    SkinData1->MenuUpdate = true;
+    SkinData1->MenuMerge = false;
+    const std::vector<uint8_t> skin = StoredSkinStream();
+    SkinData1->ReadSkinStream(skin.data(), skin.size());
+
     SetName("Form1");
 
     // The window itself.

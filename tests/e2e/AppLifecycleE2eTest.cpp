@@ -106,9 +106,9 @@ TEST_F(AppLifecycleE2e, CloseBoxEndsTheProgramWithCodeZero) {
     // A real click through the input queue, once the window is in front and active: a
     // click that arrives while Wine's desktop is still activating the window is dropped.
     ASSERT_TRUE(WaitActive(main)) << "the window does not become the active foreground window";
-    std::optional<POINT> box = CloseBoxPoint(main);
-    ASSERT_TRUE(box.has_value()) << "no close box on the caption";
-    ASSERT_TRUE(MouseClickAt(*box)) << "the cursor does not reach the close box";
+    // The close box is the skin's: wait until the skin has taken over the frame.
+    ASSERT_TRUE(WaitUntil([&] { return WindowIsSkinned(main); })) << "the window is not skinned";
+    ASSERT_TRUE(MouseClickAt(CaptionButtonPoint(main, CaptionButton::Close))) << "the cursor does not reach the close box";
     std::optional<DWORD> code = first_.WaitExit(kActionTimeoutMs);
     ASSERT_TRUE(code.has_value()) << "still running after a click on the close box";
     EXPECT_EQ(*code, 0u);

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <climits>
 #include <cstdio>
 #include <stdexcept>
 
@@ -336,6 +335,36 @@ void PostButtonClick(HWND button) {
     }
 }
 
+namespace {
+// One mouse event at a screen point. Each event carries the point: when a press makes the
+// target take the mouse capture, Wine grabs the X pointer and reports where X has it,
+// which need not be where Wine's cursor is; without the point the release would land there.
+void SendMouse(POINT screen, DWORD buttonFlags) {
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    // The centre of the pixel in normalised coordinates (0..65535 across the screen).
+    in.mi.dx = static_cast<LONG>((screen.x * 65536LL + 32768) / (cx > 0 ? cx : 1));
+    in.mi.dy = static_cast<LONG>((screen.y * 65536LL + 32768) / (cy > 0 ? cy : 1));
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlags;
+    SendInput(1, &in, sizeof(INPUT));
+}
+}  // namespace
+
+bool MouseMoveTo(POINT screen) {
+    SendMouse(screen, 0);
+    return WaitUntil(
+        [&] {
+            POINT now;
+            return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+        },
+        5000);
+}
+
+void MouseDownAt(POINT screen) { SendMouse(screen, MOUSEEVENTF_LEFTDOWN); }
+
+void MouseUpAt(POINT screen) { SendMouse(screen, MOUSEEVENTF_LEFTUP); }
+
 bool MouseClickAt(POINT screen) {
     SetCursorPos(screen.x, screen.y);
     const bool there = WaitUntil(
@@ -345,22 +374,9 @@ bool MouseClickAt(POINT screen) {
         },
         5000);
     if (!there) return false;
-    // Press and release each carry the point: when the press makes the target take the
-    // mouse capture, Wine grabs the X pointer and reports where X has it, which need not
-    // be where Wine's cursor is; without the point the release would land there.
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    INPUT inputs[2] = {};
-    for (INPUT& in : inputs) {
-        in.type = INPUT_MOUSE;
-        // The centre of the pixel in normalised coordinates (0..65535 across the screen).
-        in.mi.dx = static_cast<LONG>((screen.x * 65536LL + 32768) / (cx > 0 ? cx : 1));
-        in.mi.dy = static_cast<LONG>((screen.y * 65536LL + 32768) / (cy > 0 ? cy : 1));
-    }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
-    SendInput(1, &inputs[0], sizeof(INPUT));
+    MouseDownAt(screen);
     PumpFor(50);
-    SendInput(1, &inputs[1], sizeof(INPUT));
+    MouseUpAt(screen);
     return true;
 }
 
@@ -414,36 +430,28 @@ std::optional<RECT> TabItemRect(HWND tab, int index) {
     return r;
 }
 
-std::optional<POINT> CloseBoxPoint(HWND window) {
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &answer)) return 0;
+    return static_cast<LRESULT>(answer);
+}
+
+bool WindowIsSkinned(HWND window) { return Ask(window, kSkinPing, 0, kSkinCookie) == kSkinCookie; }
+
+POINT CaptionButtonPoint(HWND window, CaptionButton button) {
+    constexpr int kWidth = 28, kHeight = 22, kTop = 4;
     RECT r;
     GetWindowRect(window, &r);
-    // The close box's hit-test area in the caption band; its centre is safely inside the
-    // button, whose pressed state is tracked against the drawn box only.
-    RECT box{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
-    for (int y = r.top; y < r.top + GetSystemMetrics(SM_CYCAPTION) + 8; ++y)
-        for (int x = r.right - 1; x > r.right - 80; --x) {
-            DWORD_PTR hit = 0;
-            SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 5000, &hit);
-            if (hit != HTCLOSE) continue;
-            box.left = x < box.left ? x : box.left;
-            box.right = x > box.right ? x : box.right;
-            box.top = y < box.top ? y : box.top;
-            box.bottom = y > box.bottom ? y : box.bottom;
-        }
-    if (box.left > box.right) return std::nullopt;
-    return POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    return POINT{r.right - static_cast<int>(button) + kWidth / 2, r.top + kTop + kHeight / 2};
 }
 
 // ---- Pixels ----
 
-Capture CaptureClient(HWND window) {
+namespace {
+Capture CaptureScreen(POINT origin, int width, int height) {
     Capture capture;
-    RECT client;
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    capture.width = client.right;
-    capture.height = client.bottom;
+    capture.width = width;
+    capture.height = height;
     if (capture.width <= 0 || capture.height <= 0) return capture;
 
     BITMAPINFO info{};
@@ -470,6 +478,21 @@ Capture CaptureClient(HWND window) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return capture;
+}
+}  // namespace
+
+Capture CaptureClient(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return CaptureScreen(origin, client.right, client.bottom);
+}
+
+Capture CaptureWindow(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return CaptureScreen(POINT{r.left, r.top}, r.right - r.left, r.bottom - r.top);
 }
 
 bool SaveBmp(const Capture& capture, const std::string& path) {

@@ -112,6 +112,11 @@ void PostButtonClick(HWND button);
 // the cursor does not get there. Wine drops a click that arrives while its desktop is
 // still activating the target: call WaitActive on the window first.
 bool MouseClickAt(POINT screen);
+// The parts of a click, for presses that end elsewhere: the cursor moves to the point
+// (false when it does not get there), then the button goes down or up there.
+bool MouseMoveTo(POINT screen);
+void MouseDownAt(POINT screen);
+void MouseUpAt(POINT screen);
 // A click on a graphic control (a label), which has no window of its own: mouse move,
 // press and release posted to its parent window at this client point.
 void PostClientClick(HWND parent, int x, int y);
@@ -124,8 +129,21 @@ bool WaitActive(HWND window, DWORD timeoutMs = kActionTimeoutMs);
 bool InMenuMode(HWND window);
 // The rectangle of a tab of a tab control, in the control's client area.
 std::optional<RECT> TabItemRect(HWND tab, int index);
-// The screen point of the window's close box (found by hit-testing the caption).
-std::optional<POINT> CloseBoxPoint(HWND window);
+// The skin engine's private messages: a skinned window answers kSkinQuery with 1 and
+// kSkinPing (lParam kSkinCookie) with the cookie.
+constexpr UINT kSkinQuery = 0x3523;
+constexpr UINT kSkinPing = 0xBC4D;
+constexpr LPARAM kSkinCookie = 0x41A2;
+// The window's answer to a message (0 when it does not answer within 5 s).
+LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// The skin has taken over the window's frame: it answers the ping with the cookie.
+bool WindowIsSkinned(HWND window);
+// Our skin's caption buttons (the program draws them; the system reports no HTCLOSE or
+// HTMINBUTTON for them): each is 28 x 22 pixels, 4 below the window's top edge, its left
+// edge this many pixels left of the window's right edge.
+enum class CaptionButton : int { Close = 34, Maximise = 64, Minimise = 94 };
+// The screen point at the centre of one of them.
+POINT CaptionButtonPoint(HWND window, CaptionButton button);
 // The file's bytes; nothing when it cannot be opened. Shares everything, so a file the
 // program keeps open can still be read.
 std::optional<std::string> ReadBytes(const std::string& path);
@@ -149,6 +167,8 @@ struct Capture {
 };
 // The client area of `window` as it is on screen.
 Capture CaptureClient(HWND window);
+// The whole window, frame included, as it is on screen.
+Capture CaptureWindow(HWND window);
 // Writes a capture as a 24-bit BMP file; false on failure.
 bool SaveBmp(const Capture& capture, const std::string& path);
 

@@ -26,6 +26,7 @@
 
 class TControl;
 class TSkinData;
+class TSkinManager;
 
 // Asked for each top-level window about to be skinned (aName: its class name).
 using TOnFormSkin = std::function<void(TObject* Sender, const std::string& aName, bool& DoSkin)>;
@@ -114,6 +115,10 @@ public:
 
 private:
     void MakeAppIcon();
+    // True while the owner's stored layout is being read.
+    bool ReadingLayout() const;
+    // The manager, made on first use, with this component registered.
+    TSkinManager& Manager();
 
     bool active_ = false;
     std::unique_ptr<TStringList> classKinds_;
@@ -127,4 +132,5 @@ private:
     int maxWidth_ = 0;
     int maxHeight_ = 0;
     bool registered_ = false;
+    HWND filteredWindow_ = nullptr;  // the last window FormSkinFilter was asked about
 };

@@ -110,6 +110,16 @@ private:
     void OnCreateWindow(HWND window, const CBT_CREATEWNDA& create);
     void OnDestroyWindow(HWND window);
     void OnActivate(HWND window);
+    // Whether the menu window about to open would get a popup-menu skinner.
+    bool PopupMenuQualifies(HWND window) const;
+    // Takes entry `index` out of the list and frees it (detached first when asked).
+    void FreeFormSkinner(size_t index, bool detach);
+    void FreeFinishedSkinners();
+    bool IsFormSkinner(const TSkinForm* skinner) const;
+    // The timer's actions for a component serving one form, and for all forms.
+    void RunFormAction(TSkinAction action, TSkinData* data);
+    void RunGlobalAction(TSkinAction action, TSkinData* data);
+    void ReskinPendingWindow();
 
     TUnowned<TTimer> timer_;
     WindowsHookHandle hook_;

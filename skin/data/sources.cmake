@@ -13,7 +13,7 @@ kelvora_portable(SkinDefinition.cpp)
 kelvora_win32(LAYER framework GdiAdapters.cpp)
 kelvora_headers(LAYER framework GdiAdapters.h)
 # Switches and the built-in class-name table of a skin data component.
-kelvora_portable(SkinOptions.cpp)
+kelvora_portable(SkinOptions.cpp SkinRules.cpp)
 # The skin data component and the skin manager sit on the framework: skin engine layer.
 kelvora_win32(LAYER skinengine SkinData.cpp SkinManager.cpp)
 kelvora_headers(LAYER skinengine SkinData.h SkinManager.h)

@@ -1,12 +1,9 @@
 #include "cleanup/MessagePump.h"
 
-#include <windows.h>
-
 #include "framework/Forms.h"
 
 void PumpMessages() {
-    // Asking the queue first keeps the common case cheap: under Wine a PeekMessage that
-    // finds nothing also gives up the processor, and timer ticks pump every 10 ms.
-    if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0) return;
-    Application->ProcessMessages();
+    // Timer ticks pump every 10 ms: the application's cheap pump, which skips looking at
+    // a queue it already knows to be empty.
+    Application->ProcessWaitingMessages();
 }

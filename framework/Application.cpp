@@ -309,12 +309,26 @@ void TApplication::ProcessMessages() {
     }
 }
 
+void TApplication::ProcessWaitingMessages() {
+    if (queueSeenEmpty_) {
+        queueSeenEmpty_ = false;
+        return;
+    }
+    if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0) return;
+    ProcessMessages();
+}
+
 void TApplication::HandleMessage() {
     // Waits for the next message and takes it in one call (messages sent meanwhile are
     // delivered inside). A failed PeekMessage followed by WaitMessage costs Wine two more
     // server requests on every wake-up of an otherwise idle program.
     MSG msg;
-    if (GetMessageA(&msg, nullptr, 0, 0) != -1) DispatchQueued(msg);
+    if (GetMessageA(&msg, nullptr, 0, 0) == -1) return;
+    // Timers come last: a timer message means the queue held nothing else, so a pump in
+    // its handler (a 10 ms tick) need not ask the server again.
+    queueSeenEmpty_ = msg.message == WM_TIMER;
+    DispatchQueued(msg);
+    queueSeenEmpty_ = false;
 }
 
 void TApplication::Terminate() {

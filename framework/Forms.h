@@ -178,6 +178,11 @@ public:
     void Run();
     // Handles every message waiting in the queue, then returns.
     void ProcessMessages();
+    // The same for pumps that run often: looks at the queue first (under Wine a PeekMessage
+    // that finds nothing gives up the processor), and does not look at all the first time
+    // inside the main loop's dispatch of a timer message, as GetMessage hands out a timer
+    // message only when nothing else waits.
+    void ProcessWaitingMessages();
     // Waits for one message and handles it.
     void HandleMessage();
     void Terminate();
@@ -224,6 +229,7 @@ private:
     WindowHandle handle_;
     TCustomForm* mainForm_ = nullptr;  // owned as a component
     bool terminated_ = false;
+    bool queueSeenEmpty_ = false;  // see ProcessWaitingMessages
     bool showMainForm_ = true;
     bool comInitialized_ = false;
     bool appWindowShown_ = false;

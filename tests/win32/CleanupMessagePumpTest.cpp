@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -21,6 +22,7 @@ constexpr UINT_PTR kTimerId = 7;
 struct Recorder {
     std::vector<WPARAM> probes;
     int ticks = 0;
+    std::function<void()> onTick;
     UtilWindow window{[this](TMessage& m) {
         if (m.Msg == kProbe) {
             probes.push_back(m.WParam);
@@ -29,6 +31,7 @@ struct Recorder {
         if (m.Msg == WM_TIMER && m.WParam == kTimerId) {
             ++ticks;
             KillTimer(window.Handle(), kTimerId);
+            if (onTick) onTick();
             return true;
         }
         return false;
@@ -71,4 +74,27 @@ TEST(CleanupMessagePump, ApplicationLoopWaitsForTheNextMessageAndDispatchesIt) {
     poster.join();
     EXPECT_EQ(r.probes, (std::vector<WPARAM>{42}));
     EXPECT_FALSE(Application->Terminated());
+}
+
+// A tick taken by the main loop may skip one look at the queue (nothing waited when the
+// loop took it), but no more: what arrives later in the tick, or after it, is pumped.
+TEST(CleanupMessagePump, TickFromTheApplicationLoopPumpsWhatArrivesDuringAndAfterIt) {
+    Recorder r;
+    DrainQueue();
+    HWND target = r.window.Handle();
+    std::vector<WPARAM> seenInTick;
+    r.onTick = [&] {
+        PostMessageA(target, kProbe, 1, 0);
+        PumpMessages();
+        PostMessageA(target, kProbe, 2, 0);
+        PumpMessages();
+        seenInTick = r.probes;
+    };
+    ASSERT_NE(SetTimer(target, kTimerId, 10, nullptr), 0u);
+    while (r.ticks == 0) Application->HandleMessage();
+    EXPECT_EQ(seenInTick, (std::vector<WPARAM>{1, 2}));
+
+    PostMessageA(target, kProbe, 3, 0);
+    PumpMessages();
+    EXPECT_EQ(r.probes, (std::vector<WPARAM>{1, 2, 3}));
 }

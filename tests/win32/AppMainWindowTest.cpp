@@ -9,6 +9,7 @@
 
 #include "app/Unit1.h"
 #include "framework/Forms.h"
+#include "skin/data/SkinManager.h"
 
 namespace {
 
@@ -23,7 +24,33 @@ std::string Names(const TMenu& menu) {
 
 }  // namespace
 
-TEST(AppMainWindow, TrayMenuHasItsItemsInOrder) {
+// The main window's skin component starts the process-wide skin manager; each test leaves
+// the process without one, as it found it.
+class AppMainWindow : public ::testing::Test {
+protected:
+    void TearDown() override { TSkinManager::Destroy(); }
+};
+
+// The skin comes first, so it is loaded before any control exists. This test program
+// carries no skin package: the stored switches stay, and Active is given up at Loaded.
+TEST_F(AppMainWindow, SkinDataIsTheFirstComponentWithItsStoredSwitches) {
+    auto form = MakeUnowned<TForm1>();
+    ASSERT_GT(form->ComponentCount(), 0);
+    EXPECT_EQ(form->Components(0), form->SkinData1);
+    const TSkinData& skin = *form->SkinData1;
+    EXPECT_EQ(skin.Name(), "SkinData1");
+    EXPECT_EQ(skin.DisableTag, 99);
+    EXPECT_EQ(skin.SkinControls, 0x0FFFFBu) << "every kind but menu items, the system menu and reports";
+    EXPECT_EQ(skin.Options, 0x0448u);
+    EXPECT_EQ(skin.FormScope, sfMainform);
+    EXPECT_EQ(skin.ClassKinds().Count(), 118);
+    EXPECT_TRUE(skin.MenuUpdate);
+    EXPECT_FALSE(skin.MenuMerge);
+    EXPECT_TRUE(skin.NoSkinLoaded());
+    EXPECT_FALSE(skin.Active());
+}
+
+TEST_F(AppMainWindow, TrayMenuHasItsItemsInOrder) {
     auto form = MakeUnowned<TForm1>();
     EXPECT_EQ(Names(*form->PopupMenu1),
               "N3=一键清理;N4=-;Aboutme=检测更新;N2=-;ShowME=显示窗口;HideME=隐藏窗口;N1=-;CloseMe=退出程序;");
@@ -35,7 +62,7 @@ TEST(AppMainWindow, TrayMenuHasItsItemsInOrder) {
 
 // The window font is stored as 宋体, -12, ANSI_CHARSET; on a code page 936 system the
 // font must still draw the Chinese texts (ANSI_CHARSET there gives empty boxes).
-TEST(AppMainWindow, LabelsDrawChineseInTheWindowFont) {
+TEST_F(AppMainWindow, LabelsDrawChineseInTheWindowFont) {
     ASSERT_EQ(GetACP(), 936u);
     auto form = MakeUnowned<TForm1>();
     for (TControl* label : {static_cast<TControl*>(form->Label3), static_cast<TControl*>(form->Label2),
@@ -58,7 +85,7 @@ TEST(AppMainWindow, LabelsDrawChineseInTheWindowFont) {
     EXPECT_EQ(form->Label12->Font().Color(), clGreen);
 }
 
-TEST(AppMainWindow, TrayButtonHidesAndTheShowItemBringsTheWindowBack) {
+TEST_F(AppMainWindow, TrayButtonHidesAndTheShowItemBringsTheWindowBack) {
     auto form = MakeUnowned<TForm1>();
     form->Show();
     HWND window = form->Handle();
@@ -84,7 +111,7 @@ TEST(AppMainWindow, TrayButtonHidesAndTheShowItemBringsTheWindowBack) {
 // Labels have no window, so their texts are read here: the fixed texts of every page, and
 // the index labels, which show the bar's value followed by "%" (the after label only once
 // a run has ended).
-TEST(AppMainWindow, LabelTextsAndIndexLabels) {
+TEST_F(AppMainWindow, LabelTextsAndIndexLabels) {
     auto form = MakeUnowned<TForm1>();
     const std::pair<TLabel*, const char*> fixed[] = {
         {form->Label1, "程序版本:"},

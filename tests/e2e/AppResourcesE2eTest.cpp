@@ -1,9 +1,11 @@
 // What the shipped executable carries, read from the file as the system reads it:
-// version block, manifest and icon. Also checks the environment every test relies on.
+// version block, manifest, icon, skin package and menu glyphs. Also checks the environment
+// every test relies on.
 #include "E2eDriver.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 using namespace e2e;
@@ -115,4 +117,44 @@ TEST(AppResources, IconIsOne48x48ImageWithAlpha) {
     EXPECT_EQ(bytes[6], 48);
     EXPECT_EQ(bytes[7], 48);
     EXPECT_EQ(bytes[6 + 6] | bytes[6 + 7] << 8, 32) << "32 bits per pixel";
+}
+
+// The main window's skin is the package this build made, stored whole; the menu glyph
+// strip is four 16 x 16 glyphs: dark strokes on the white mask, each its own drawing.
+TEST(AppResources, SkinPackageAndMenuGlyphStrip) {
+    DataModule exe(KelvoraExe());
+    ASSERT_NE(exe.Handle(), nullptr);
+    const std::string package = exe.Resource(MAKEINTRESOURCEA(101), MAKEINTRESOURCEA(10));  // RT_RCDATA
+    ASSERT_FALSE(package.empty()) << "no skin package";
+    EXPECT_EQ(package, ReadBytes(WindowsPath(EnvText("KELVORA_BIN_DIR")) + "\\generated\\KelvoraSkin.skn"));
+
+    const std::string dib = exe.Resource("DORVANEMENU", MAKEINTRESOURCEA(2));  // RT_BITMAP
+    ASSERT_GE(dib.size(), sizeof(BITMAPINFOHEADER));
+    BITMAPINFOHEADER header;
+    memcpy(&header, dib.data(), sizeof header);
+    ASSERT_EQ(header.biWidth, 64);
+    ASSERT_EQ(header.biHeight, 16);  // bottom-up
+    ASSERT_EQ(header.biBitCount, 24);
+    const size_t stride = (64 * 3 + 3) & ~3u;
+    ASSERT_GE(dib.size(), header.biSize + stride * 16);
+    auto pixel = [&](int x, int y) {
+        const auto* p = reinterpret_cast<const unsigned char*>(dib.data() + header.biSize + stride * (15 - y) + x * 3);
+        return static_cast<unsigned>(p[2] << 16 | p[1] << 8 | p[0]);
+    };
+    std::string cells[4];
+    for (int cell = 0; cell < 4; ++cell) {
+        int dark = 0, white = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = cell * 16; x < cell * 16 + 16; ++x) {
+                const unsigned p = pixel(x, y);
+                cells[cell] += std::to_string(p) + ",";
+                white += p == 0xFFFFFF;
+                dark += (p >> 16) < 100 && ((p >> 8) & 0xFF) < 100 && (p & 0xFF) < 100;
+            }
+        EXPECT_GT(dark, 8) << "glyph " << cell;
+        EXPECT_GT(white, 128) << "glyph " << cell << " has too little mask";
+        EXPECT_EQ(pixel(cell * 16, 0), 0xFFFFFFu) << "glyph " << cell << " corner";
+    }
+    for (int a = 0; a < 4; ++a)
+        for (int b = a + 1; b < 4; ++b) EXPECT_NE(cells[a], cells[b]) << "glyphs " << a << " and " << b;
 }

@@ -28,8 +28,11 @@
 #include "framework/WindowHook.h"
 #include "skin/data/PixelBuffer.h"
 #include "skin/form/FrameLayout.h"
+#include "skin/form/FramePainter.h"
+#include "skin/form/NcGeometry.h"
 
 class TCustomForm;
+class TGdiPaintRenderer;
 class TSkinData;
 class TTimer;
 class TNCObject;
@@ -74,6 +77,14 @@ public:
     TFrameState FrameState() const;
     // Screen point to window coordinates (client origin plus the frame).
     POINT ToWindowPoint(int screenX, int screenY) const;
+
+    // How many times a window region was made (it is kept while the size stays).
+    int RegionBuilds() const { return regionBuilds_; }
+    // How many times the frame picture was composed (a repaint of an unchanged frame
+    // copies the last one).
+    int FrameCompositions() const { return frameCompositions_; }
+    // The non-client widths.
+    TNcFrame NcFrame() const { return {FrameLeft, FrameTop, FrameRight, FrameBottom, MenuBarHeight}; }
 
     HWND WindowHandle() const { return windowHandle_; }
     TSkinData* SkinData() const { return skinData_; }
@@ -146,8 +157,21 @@ public:
     bool SysCommand(TMessage& m);
     bool Command(TMessage& m);
     void FreeCaptionButtons();
+    // PaintFrame hands each new layout over: the buttons take their bounds, visibility and
+    // enabled state from it.
+    void ButtonsLaidOut(const TFrameLayout& layout);
+    // The states the layout draws the buttons with (TFrameState::buttonStates): only the
+    // hot or pressed button shows other than normal.
+    std::vector<TButtonState> ButtonStates() const;
 
 private:
+    // Caption buttons: helpers (SkinFormButtons.cpp).
+    void StopPollTimer();
+    void HideButtonHint();
+    void SendToActiveChild(UINT command);
+    void TrackSystemMenu(POINT at);
+    HMENU WindowSystemMenu() const;
+
     void InitFrame(TSkinData* skinData);
     void ComputeFrameSizes();
     void Activate();  // SKINMSG_ATTACHED
@@ -159,12 +183,29 @@ private:
     bool Stage1(TMessage& m);
     bool Stage2(TMessage& m);
     bool Stage3(TMessage& m);
+    void Previous(TMessage& m);
     void SizeHandler(TMessage& m);
     void NcCalcSize(TMessage& m);
     void NcHitTest(TMessage& m);
     void NcPaint(TMessage& m);
     void NcActivate(TMessage& m);
+    void EraseBackground(TMessage& m);
+    void ControlColour(TMessage& m);
+    void InitMenuPopup(TMessage& m);
+    void AnswerQuery(TMessage& m);
+    void MenuChanged(TMessage& m);
+    void SetIcon(TMessage& m);
     void ControlWindowProc(TMessage& m, const TWndMethod& next);
+    void SetText(TMessage& m, const TWndMethod& next);
+    void PrintFrame(TMessage& m);
+    void MdiClientProc(TMessage& m, const TWndMethod& next);
+    void Announce();
+    void UnhookForm();
+    void RestoreFormColour();
+    // Painting helpers (SkinFormPaint.cpp).
+    void MakePaintTools();
+    std::string WindowText() const;
+    int CaptionTextWidth();
 
     HWND windowHandle_ = nullptr;
     HMODULE moduleHandle_ = nullptr;
@@ -176,7 +217,20 @@ private:
     TUnowned<TTimer> pollTimer_;        // 250 ms, while active
     TColour savedFormColor_ = 0;
     bool visibilityRemoved_ = false;
-    RegionHandle frameRegionKeep_;      // unused once SetWindowRgn took it
-    bool regionOwned_ = false;
     HWND ownerWindow_ = nullptr;
+    bool savedMenuUpdate_ = true;
+    // The procedure under this hook for the message being handled (innermost call).
+    const TWndMethod* currentNext_ = nullptr;
+    // Kept across paints: the caption font and the renderer that measures and draws with
+    // it (and holds the window icon, which is not ours).
+    FontHandle titleFont_;
+    std::unique_ptr<TGdiPaintRenderer> renderer_;
+    int regionBuilds_ = 0;
+    // The frame last composed and the state it shows: a repaint of an unchanged frame is
+    // one copy. Not kept for skins whose buttons ask the window whether they show.
+    TFramePicture framePicture_;
+    TFrameState pictureState_;
+    bool pictureValid_ = false;
+    bool pictureCacheable_ = true;
+    int frameCompositions_ = 0;
 };

@@ -1,0 +1,219 @@
+// Caption buttons of a skinned form with our own skin, driven by the non-client mouse
+// messages a real click produces: press, move off and release elsewhere leaves the window
+// open, press and release on close closes it; a window that cannot be maximised shows
+// its maximise button greyed and ignores it; double clicks on the caption maximise and
+// restore, on the icon close.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "framework/Forms.h"
+#include "framework/WindowHook.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinManager.h"
+#include "skin/data/SkinReader.h"
+#include "skin/form/CaptionButton.h"
+#include "skin/form/FramePainterGdi.h"
+#include "skin/form/SkinForm.h"
+
+namespace {
+
+std::vector<uint8_t> OurPackage() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string file = path;
+    file = file.substr(0, file.find_last_of("\\/") + 1) + "generated\\KelvoraSkin.skn";
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Pump() { Application->ProcessMessages(); }
+
+// Sits in front of the skinner: records the system commands the window receives and
+// keeps SC_CLOSE from closing the test form.
+class SysCommandLog {
+public:
+    explicit SysCommandLog(HWND w)
+        : hook_(w, [this](TMessage& m, const TWndMethod& next) {
+              if (m.Msg == WM_SYSCOMMAND) {
+                  seen.push_back(static_cast<UINT>(m.WParam & 0xFFF0));
+                  if ((m.WParam & 0xFFF0) == SC_CLOSE) return;
+              }
+              next(m);
+          }) {}
+    bool Saw(UINT command) const {
+        for (UINT c : seen)
+            if (c == command) return true;
+        return false;
+    }
+    std::vector<UINT> seen;
+
+private:
+    TWindowSubclass hook_;
+};
+
+class CaptionButtons : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (TSkinManager::Instance()) TSkinManager::Destroy();
+        data = MakeUnowned<TSkinData>();
+        const std::vector<uint8_t> stream = WriteSkinStream(OurPackage());
+        ASSERT_TRUE(data->ReadSkinStream(stream.data(), stream.size()));
+        ASSERT_FALSE(data->NoSkinLoaded());
+    }
+
+    // A skinned, active form; icons as in TBorderIcons.
+    void MakeSkinnedForm(unsigned icons) {
+        form = MakeUnowned<TForm>();
+        form->SetBorderStyle(bsSingle);
+        form->SetBorderIcons(icons);
+        form->SetClientSize(445, 364);
+        form->SetCaption("Kelvora");
+        form->Show();
+        Pump();
+        w = form->Handle();
+        skinner = MakeUnowned<TSkinForm>();
+        skinner->SetWindow(w, nullptr, "TForm");
+        skinner->AttachToForm(data.get(), form.get());
+        PostMessageA(w, SKINMSG_ATTACHED, 0, 1000);
+        Pump();
+        SetForegroundWindow(w);
+        Pump();
+        SendMessageA(w, SKINMSG_REPAINTFRAME, 0, 0);
+        ASSERT_EQ(ssActive, skinner->SkinState);
+    }
+
+    TCaptionButton* Button(int action) const {
+        for (const auto& b : skinner->CaptionButtons)
+            if (b->Element->Action == action && b->Visible) return b.get();
+        return nullptr;
+    }
+
+    // The screen point of the middle of a button, or of a window point.
+    POINT ScreenAt(int x, int y) const {
+        RECT r{};
+        GetWindowRect(w, &r);
+        return {r.left + x, r.top + y};
+    }
+    POINT Middle(const TNCObject& b) const {
+        return ScreenAt((b.Bounds.left + b.Bounds.right) / 2, (b.Bounds.top + b.Bounds.bottom) / 2);
+    }
+
+    // One non-client mouse message at a screen point, with the hit code the window gives.
+    LRESULT Mouse(UINT msg, POINT at) {
+        const LPARAM l = MAKELPARAM(at.x, at.y);
+        const WPARAM hit = static_cast<WPARAM>(SendMessageA(w, WM_NCHITTEST, 0, l));
+        return SendMessageA(w, msg, hit, l);
+    }
+
+    TUnowned<TSkinData> data;
+    TUnowned<TForm> form;
+    TUnowned<TSkinForm> skinner;
+    HWND w = nullptr;
+};
+
+TEST_F(CaptionButtons, CloseOnlyWhenPressedAndReleasedOnTheButton) {
+    MakeSkinnedForm(biSystemMenu | biMinimize);
+    SysCommandLog log(w);
+    TCaptionButton* close = Button(caClose);
+    ASSERT_TRUE(close);
+    const POINT on = Middle(*close);
+    const POINT caption = ScreenAt(200, skinner->FrameTop / 2);
+    ASSERT_EQ(close, skinner->HitTestButtons({close->Bounds.left, close->Bounds.top}));
+
+    EXPECT_EQ(0, Mouse(WM_NCMOUSEMOVE, on));
+    EXPECT_EQ(3, close->State);
+    EXPECT_EQ(0, Mouse(WM_NCLBUTTONDOWN, on));
+    EXPECT_EQ(2, close->State);
+    EXPECT_EQ(close, skinner->HotObject);
+    Mouse(WM_NCMOUSEMOVE, caption);
+    EXPECT_EQ(1, close->State);
+    EXPECT_EQ(nullptr, skinner->HotObject);
+    Mouse(WM_NCLBUTTONUP, caption);
+    Pump();
+    EXPECT_FALSE(log.Saw(SC_CLOSE));
+    EXPECT_TRUE(IsWindowVisible(w));
+
+    Mouse(WM_NCMOUSEMOVE, on);
+    Mouse(WM_NCLBUTTONDOWN, on);
+    EXPECT_EQ(0, Mouse(WM_NCLBUTTONUP, on));
+    Pump();
+    EXPECT_TRUE(log.Saw(SC_CLOSE));
+    EXPECT_EQ(3, close->State);
+
+    // Resting on the button: its hint shows at the fourth poll and goes when the mouse does.
+    SetCursorPos(on.x, on.y);
+    data->HideHint();
+    for (int i = 0; i < 3; ++i) skinner->OnPollTimer();
+    EXPECT_FALSE(data->HintWindow().Showing());
+    skinner->OnPollTimer();
+    EXPECT_TRUE(data->HintWindow().Showing());
+    EXPECT_EQ("Close", data->HintWindow().Caption());
+    SetCursorPos(caption.x, caption.y);
+    skinner->OnPollTimer();
+    EXPECT_FALSE(data->HintWindow().Showing());
+    EXPECT_EQ(nullptr, skinner->HotObject);
+    EXPECT_EQ(1, close->State);
+}
+
+TEST_F(CaptionButtons, MaximiseButtonOfAFormWithoutMaximiseBoxShowsGreyedAndDoesNothing) {
+    MakeSkinnedForm(biSystemMenu | biMinimize);
+    SysCommandLog log(w);
+    TCaptionButton* max = Button(caMaximise);
+    ASSERT_TRUE(max);
+    EXPECT_FALSE(max->Enabled);
+    EXPECT_TRUE(Button(caMinimise) && Button(caMinimise)->Enabled);
+    // The frame drawn for it: the greyed fourth one, also while pressed.
+    const FontHandle font = CreateCaptionFont();
+    TGdiPaintRenderer renderer(font.get(), nullptr);
+    Mouse(WM_NCMOUSEMOVE, Middle(*max));
+    Mouse(WM_NCLBUTTONDOWN, Middle(*max));
+    EXPECT_EQ(max, skinner->HotObject);
+    const TFrameLayout layout = LayoutFrame(data->Skin(), skinner->FrameState(), renderer);
+    int drawn = 0;
+    for (const TCaptionButtonPlace& p : layout.buttons)
+        if (p.element == max->Element) {
+            ++drawn;
+            ASSERT_GE(p.frameCount, 4);
+            EXPECT_EQ(4, p.frame);
+            EXPECT_TRUE(p.bounds == max->Bounds);
+        }
+    EXPECT_EQ(1, drawn);
+    Mouse(WM_NCLBUTTONUP, Middle(*max));
+    Pump();
+    EXPECT_FALSE(log.Saw(SC_MAXIMIZE));
+    EXPECT_FALSE(IsZoomed(w));
+}
+
+TEST_F(CaptionButtons, DoubleClickOnCaptionMaximisesAndRestoresOnIconCloses) {
+    MakeSkinnedForm(biSystemMenu | biMinimize | biMaximize);
+    SysCommandLog log(w);
+    const POINT caption = ScreenAt(200, skinner->FrameTop / 2);
+    ASSERT_EQ(HTCAPTION, SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y)));
+    EXPECT_EQ(0, Mouse(WM_NCLBUTTONDBLCLK, caption));
+    Pump();
+    EXPECT_TRUE(IsZoomed(w));
+    EXPECT_EQ(TShowState::Maximised, skinner->ShowState);
+
+    const POINT zoomedCaption = ScreenAt(200, skinner->FrameTop / 2);
+    EXPECT_EQ(0, Mouse(WM_NCLBUTTONDBLCLK, zoomedCaption));
+    Pump();
+    EXPECT_FALSE(IsZoomed(w));
+    EXPECT_EQ(TShowState::Normal, skinner->ShowState);
+    EXPECT_FALSE(log.Saw(SC_CLOSE));
+
+    SendMessageA(w, SKINMSG_REPAINTFRAME, 0, 0);
+    TCaptionButton* icon = Button(caIcon);
+    ASSERT_TRUE(icon);
+    ASSERT_FALSE(icon->Bounds.IsEmpty());
+    EXPECT_EQ(0, Mouse(WM_NCLBUTTONDBLCLK, Middle(*icon)));
+    Pump();
+    EXPECT_TRUE(log.Saw(SC_CLOSE));
+}
+
+}  // namespace

@@ -270,13 +270,15 @@ TEST_F(SkinForm, NoGdiObjectLeftAfterAThousandPaintsActivationsResizesAndReloads
     SendMessageA(w, SKINMSG_PRINTFRAME, reinterpret_cast<WPARAM>(memory.get()), kCookie);
     const long owned = GdiObjectsAlive();
     const DWORD gui = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    // Each activation change composes the frame anew and paints it on the window.
     for (int i = 0; i < 1000; ++i) {
-        EXPECT_EQ(kCookie, SendMessageA(w, SKINMSG_PRINTFRAME, reinterpret_cast<WPARAM>(memory.get()), kCookie));
         SendMessageA(w, WM_NCACTIVATE, i % 2, 0);
-        SendMessageA(w, WM_NCPAINT, 1, 0);
-        SetWindowPos(w, nullptr, 0, 0, 453 + i % 3, 398 + i % 2, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        if (i % 10 == 0) skinner->Reload();
+        EXPECT_EQ(kCookie, SendMessageA(w, SKINMSG_PRINTFRAME, reinterpret_cast<WPARAM>(memory.get()), kCookie));
+        if (i % 5 == 0)
+            SetWindowPos(w, nullptr, 0, 0, 453 + i % 3, 398 + i % 2, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (i % 50 == 0) skinner->Reload();
     }
+    EXPECT_GE(skinner->FrameCompositions(), 1000);
     Pump();
     EXPECT_EQ(owned, GdiObjectsAlive());
     EXPECT_EQ(gui, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));

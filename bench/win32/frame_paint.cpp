@@ -1,0 +1,113 @@
+// The skinned frame of a 445 x 364 form (453 x 398 outside) under our skin: a full frame
+// repaint through SKINMSG_PRINTFRAME into a memory DC (of an unchanged frame, and composed
+// anew), the window region's build, and how
+// often the region is rebuilt while the window only moves.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "framework/Forms.h"
+#include "framework/Handles.h"
+#include "framework/PrivateMessages.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinReader.h"
+#include "skin/form/FramePainterGdi.h"
+#include "skin/form/SkinForm.h"
+
+namespace {
+
+std::vector<uint8_t> OurPackage() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string file = path;
+    file = file.substr(0, file.find_last_of("\\/") + 1) + "generated\\KelvoraSkin.skn";
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+double Now() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return 1e6 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Median time of `runs` calls, in microseconds.
+template <typename F>
+double MedianMicroseconds(int runs, F&& body) {
+    body();
+    std::vector<double> times;
+    times.reserve(static_cast<size_t>(runs));
+    for (int i = 0; i < runs; ++i) {
+        const double start = Now();
+        body();
+        times.push_back(Now() - start);
+    }
+    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+    return times[static_cast<size_t>(runs / 2)];
+}
+
+}  // namespace
+
+int main() {
+    auto data = MakeUnowned<TSkinData>();
+    const std::vector<uint8_t> stream = WriteSkinStream(OurPackage());
+    if (!data->ReadSkinStream(stream.data(), stream.size()) || data->NoSkinLoaded()) {
+        std::printf("frame_paint: no skin package beside the program\n");
+        return 1;
+    }
+    auto form = MakeUnowned<TForm>();
+    form->SetBorderStyle(bsSingle);
+    form->SetBorderIcons(biSystemMenu | biMinimize);
+    form->SetClientSize(445, 364);
+    form->SetCaption("Kelvora 托盘");
+    form->Show();
+    HWND w = form->Handle();
+    auto skinner = MakeUnowned<TSkinForm>();
+    skinner->SetWindow(w, nullptr, "TForm");
+    skinner->AttachToForm(data.get(), form.get());
+    PostMessageA(w, SKINMSG_ATTACHED, 0, 1000);
+    Application->ProcessMessages();
+    RECT r{};
+    GetWindowRect(w, &r);
+    std::printf("window %ld x %ld\n", r.right - r.left, r.bottom - r.top);
+
+    MemoryDcHandle memory(CreateCompatibleDC(nullptr));
+    WindowDc screen(nullptr);
+    BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), r.right - r.left, r.bottom - r.top));
+    SelectScope select(memory.get(), bitmap.get());
+    const double paint = MedianMicroseconds(500, [&] {
+        SendMessageA(w, SKINMSG_PRINTFRAME, reinterpret_cast<WPARAM>(memory.get()), 0x41A2);
+    });
+    std::printf("frame repaint, unchanged (SKINMSG_PRINTFRAME) %6.1f us median of 500\n", paint);
+    // Active and inactive in turn: every repaint composes the whole frame anew.
+    const double composed = MedianMicroseconds(500, [&] {
+        skinner->IsActive = !skinner->IsActive;
+        SendMessageA(w, SKINMSG_PRINTFRAME, reinterpret_cast<WPARAM>(memory.get()), 0x41A2);
+    });
+    std::printf("frame repaint, composed anew                %8.1f us median of 500\n", composed);
+
+    TFrameState state = skinner->FrameState();
+    state.width = r.right - r.left;
+    state.height = r.bottom - r.top;
+    const double region = MedianMicroseconds(200, [&] {
+        RegionHandle made = CreateFrameRegion(FrameRegion(data->Skin(), state));
+    });
+    std::printf("region build                                %8.1f us median of 200\n", region);
+
+    const int before = skinner->RegionBuilds();
+    for (int i = 0; i < 100; ++i)
+        SetWindowPos(w, nullptr, r.left + i % 7, r.top + i % 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Application->ProcessMessages();
+    std::printf("region builds while moved 100 times         %8d\n", skinner->RegionBuilds() - before);
+    return 0;
+}

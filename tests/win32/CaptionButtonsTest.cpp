@@ -35,11 +35,15 @@ std::vector<uint8_t> OurPackage() {
 void Pump() { Application->ProcessMessages(); }
 
 // Sits in front of the skinner: records the system commands the window receives and
-// keeps SC_CLOSE from closing the test form.
+// keeps SC_CLOSE and WM_CLOSE from closing the test form.
 class SysCommandLog {
 public:
     explicit SysCommandLog(HWND w)
         : hook_(w, [this](TMessage& m, const TWndMethod& next) {
+              if (m.Msg == WM_CLOSE) {
+                  closeAsked = true;
+                  return;
+              }
               if (m.Msg == WM_SYSCOMMAND) {
                   seen.push_back(static_cast<UINT>(m.WParam & 0xFFF0));
                   if ((m.WParam & 0xFFF0) == SC_CLOSE) return;
@@ -52,10 +56,14 @@ public:
         return false;
     }
     std::vector<UINT> seen;
+    bool closeAsked = false;  // WM_CLOSE, kept from the form
 
 private:
     TWindowSubclass hook_;
 };
+
+// Ends any menu being tracked, from inside its modal loop.
+void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
 
 class CaptionButtons : public ::testing::Test {
 protected:
@@ -214,6 +222,36 @@ TEST_F(CaptionButtons, DoubleClickOnCaptionMaximisesAndRestoresOnIconCloses) {
     EXPECT_EQ(0, Mouse(WM_NCLBUTTONDBLCLK, Middle(*icon)));
     Pump();
     EXPECT_TRUE(log.Saw(SC_CLOSE));
+}
+
+TEST_F(CaptionButtons, SystemMenuOpensOnceForTwoQuickRightPressesAndTheIconsSecondPressCloses) {
+    MakeSkinnedForm(biSystemMenu | biMinimize);
+    SysCommandLog log(w);
+    const HMENU systemMenu = GetSystemMenu(w, FALSE);
+    int opened = 0;
+    TWindowSubclass watch(w, [&](TMessage& m, const TWndMethod& next) {
+        if (m.Msg == WM_INITMENUPOPUP && reinterpret_cast<HMENU>(m.WParam) == systemMenu) ++opened;
+        next(m);
+    });
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, EndMenuSoon);
+    skinner->DoubleClickTime = 60000;  // every second press comes within it
+    const POINT caption = ScreenAt(200, skinner->FrameTop / 2);
+    EXPECT_EQ(0, Mouse(WM_NCRBUTTONDOWN, caption));
+    EXPECT_EQ(0, Mouse(WM_NCRBUTTONDOWN, caption));
+    EXPECT_EQ(1, opened);
+    // Alt+Space after the double-click time: opened by us only, not by the system too.
+    skinner->LastRightPressTick = GetTickCount() - 60001;
+    EXPECT_EQ(0, SendMessageA(w, WM_SYSCOMMAND, SC_KEYMENU, ' '));
+    EXPECT_EQ(2, opened);
+    KillTimer(nullptr, timer);
+
+    TCaptionButton* icon = Button(caIcon);
+    ASSERT_TRUE(icon);
+    Mouse(WM_NCLBUTTONDOWN, Middle(*icon));
+    Mouse(WM_NCLBUTTONUP, Middle(*icon));
+    Pump();
+    EXPECT_EQ(2, opened);
+    EXPECT_TRUE(log.closeAsked);
 }
 
 }  // namespace

@@ -192,6 +192,16 @@ TEST_F(SkinForm, FromAttachToActivationThenFittedShapedAndAnswering) {
     EXPECT_EQ(builds + 1, skinner->RegionBuilds());
     SetWindowPos(w, nullptr, 0, 0, 453, 398, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
+    // A new text repaints the caption of a visible form, and nothing of a hidden one.
+    int composed = skinner->FrameCompositions();
+    form->SetCaption("新的标题");
+    EXPECT_EQ(composed + 1, skinner->FrameCompositions());
+    ShowWindow(w, SW_HIDE);
+    composed = skinner->FrameCompositions();
+    form->SetCaption("隐藏时的标题");
+    EXPECT_EQ(composed, skinner->FrameCompositions());
+    ShowWindow(w, SW_SHOWNOACTIVATE);
+
     // Switched off: the system frame, the previous outer size for the same client, no region.
     skinner->Detach();
     EXPECT_EQ(systemOuter.cx, OuterSize(w).cx);

@@ -52,16 +52,12 @@ TSkinData::TSkinData(TComponent* owner)
 }
 
 TSkinData::~TSkinData() {
-    if (registered_)
-        if (TSkinManager* manager = TSkinManager::Instance()) manager->Unregister(this);
+    if (TSkinManager* manager = TSkinManager::Instance()) manager->Unregister(this);
 }
 
 void TSkinData::BeforeDestruction() {
     HideHint();
-    if (registered_) {
-        if (TSkinManager* manager = TSkinManager::Instance()) manager->Unregister(this);
-        registered_ = false;
-    }
+    if (TSkinManager* manager = TSkinManager::Instance()) manager->Unregister(this);
     TComponent::BeforeDestruction();
 }
 
@@ -96,11 +92,9 @@ void TSkinData::SetSkinFile(const std::string& name) {
 bool TSkinData::ReadingLayout() const { return Loading() || (Owner() && Owner()->Loading()); }
 
 TSkinManager& TSkinData::Manager() {
+    // Registering twice changes nothing; a manager made anew learns of the component here.
     TSkinManager& manager = TSkinManager::Create();
-    if (!registered_) {
-        manager.Register(this);
-        registered_ = true;
-    }
+    manager.Register(this);
     return manager;
 }
 

@@ -131,6 +131,5 @@ private:
     std::unique_ptr<THintWindow> hintWindow_;
     int maxWidth_ = 0;
     int maxHeight_ = 0;
-    bool registered_ = false;
     HWND filteredWindow_ = nullptr;  // the last window FormSkinFilter was asked about
 };

@@ -145,19 +145,4 @@ TEST_F(SkinData, UnknownVersionPackageShowsTheMessageAndActiveStaysOff) {
     EXPECT_FALSE(manager->Timer()->Enabled());
 }
 
-TEST_F(SkinData, CaptionButtonHintShowsOnceAndOnlyWithItsOption) {
-    auto* data = MakeComponent<TSkinData>(form.get());
-    data->ShowHint("Close", POINT{100, 100});
-    EXPECT_TRUE(data->HintWindow().Showing());
-    data->ShowHint("Minimise", POINT{140, 100});
-    EXPECT_EQ(data->HintWindow().Caption(), "Close");  // no second hint while one shows
-    data->HintCounter = 700;
-    data->HideHint();
-    EXPECT_FALSE(data->HintWindow().Showing());
-    EXPECT_EQ(data->HintCounter, 0);
-    data->Options &= ~SkinBit(xoCaptionButtonHint);
-    data->ShowHint("Close", POINT{100, 100});
-    EXPECT_FALSE(data->HintWindow().Showing());
-}
-
 }  // namespace

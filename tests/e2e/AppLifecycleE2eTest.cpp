@@ -108,7 +108,7 @@ TEST_F(AppLifecycleE2e, CloseBoxEndsTheProgramWithCodeZero) {
     ASSERT_TRUE(WaitActive(main)) << "the window does not become the active foreground window";
     // The close box is the skin's: wait until the skin has taken over the frame.
     ASSERT_TRUE(WaitUntil([&] { return WindowIsSkinned(main); })) << "the window is not skinned";
-    ASSERT_TRUE(MouseClickAt(CaptionButtonPoint(main, CaptionButton::Close))) << "the cursor does not reach the close box";
+    ASSERT_TRUE(ClickCloseButton(main)) << "the close box does not light up under the mouse and when pressed";
     std::optional<DWORD> code = first_.WaitExit(kActionTimeoutMs);
     ASSERT_TRUE(code.has_value()) << "still running after a click on the close box";
     EXPECT_EQ(*code, 0u);

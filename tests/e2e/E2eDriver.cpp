@@ -445,6 +445,27 @@ POINT CaptionButtonPoint(HWND window, CaptionButton button) {
     return POINT{r.right - static_cast<int>(button) + kWidth / 2, r.top + kTop + kHeight / 2};
 }
 
+ButtonLook CloseButtonLook(HWND window) {
+    Capture shot = CaptureWindow(window);
+    const int left = shot.width - static_cast<int>(CaptionButton::Close);
+    const RECT inside{left + 3, 4 + 3, left + 25, 4 + 19};  // within the round corners
+    const int hot = shot.Count(inside, [](unsigned r, unsigned g, unsigned b) { return r > 210 && g < 110 && b < 100; });
+    const int pressed = shot.Count(inside, [](unsigned r, unsigned g, unsigned b) {
+        return r > 150 && r < 205 && g < 90 && b < 80;
+    });
+    if (hot > 150) return ButtonLook::Hot;
+    return pressed > 150 ? ButtonLook::Pressed : ButtonLook::Plain;
+}
+
+bool ClickCloseButton(HWND window) {
+    const POINT close = CaptionButtonPoint(window, CaptionButton::Close);
+    if (!MouseMoveTo(close) || !WaitUntil([&] { return CloseButtonLook(window) == ButtonLook::Hot; })) return false;
+    MouseDownAt(close);
+    if (!WaitUntil([&] { return CloseButtonLook(window) == ButtonLook::Pressed; })) return false;
+    MouseUpAt(close);
+    return true;
+}
+
 // ---- Pixels ----
 
 namespace {

@@ -144,6 +144,13 @@ bool WindowIsSkinned(HWND window);
 enum class CaptionButton : int { Close = 34, Maximise = 64, Minimise = 94 };
 // The screen point at the centre of one of them.
 POINT CaptionButtonPoint(HWND window, CaptionButton button);
+// How the skin draws the close button now: plain, hot (red, under the mouse) or pressed
+// (deeper red), read from the screen.
+enum class ButtonLook { Plain, Hot, Pressed };
+ButtonLook CloseButtonLook(HWND window);
+// A real click on the skin's close button, each step once the program shows it has seen
+// the one before (hot under the cursor, then pressed): false when a step is not seen.
+bool ClickCloseButton(HWND window);
 // The file's bytes; nothing when it cannot be opened. Shares everything, so a file the
 // program keeps open can still be read.
 std::optional<std::string> ReadBytes(const std::string& path);

@@ -53,6 +53,8 @@ WindowHandle PlainWindow(const char* className, HINSTANCE module) {
                                         nullptr, module, nullptr));
 }
 
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
 class SkinManager : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -178,8 +180,7 @@ TEST_F(SkinManager, DialogUsesTheDialogComponentWhenOneIsRegistered) {
     tmpl.t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     tmpl.t.cx = 120;
     tmpl.t.cy = 60;
-    auto proc = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
-    WindowHandle first(CreateDialogIndirectParamA(nullptr, &tmpl.t, nullptr, proc, 0));
+    WindowHandle first(CreateDialogIndirectParamA(nullptr, &tmpl.t, nullptr, PlainDialogProc, 0));
     ASSERT_TRUE(first);
     EXPECT_EQ(manager->ChooseSkinData(first.get()), main);
 

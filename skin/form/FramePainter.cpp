@@ -52,11 +52,15 @@ PixelBuffer BorderPart(const TSkinDefinition& skin, int part, int width, int hei
                             stacked, e.Tile == 1, e.SafeFrameCount(), frame);
 }
 
-TFramePicture PaintFrame(const TSkinDefinition& skin, const TFrameState& s, TPaintRenderer& renderer) {
+TFramePicture PaintFrame(const TSkinDefinition& skin, const TFrameState& s, TPaintRenderer& renderer,
+                         PixelBuffer reuse) {
     TFramePicture out;
     out.layout = LayoutFrame(skin, s, renderer);
     if (s.borderKind == TBorderKind::NoCaption || skin.NoSkinLoaded) return out;
-    out.pixels = PixelBuffer(s.width, s.height);
+    if (!reuse.Empty() && reuse.Width() == s.width && reuse.Height() == s.height)
+        out.pixels = std::move(reuse);
+    else
+        out.pixels = PixelBuffer(s.width, s.height);
     if (out.pixels.Empty()) return out;
     const TFrameLayout& L = out.layout;
     const TFrameSizes& f = L.sizes;

@@ -28,8 +28,11 @@ PixelBuffer BorderPart(const TSkinDefinition& skin, int part, int width, int hei
 
 // Composes the frame for the state. The renderer measures the caption text and draws the
 // text and icon into the buffer at their turn (after the text background, before the
-// caption buttons). A window without a caption gets no picture.
-TFramePicture PaintFrame(const TSkinDefinition& skin, const TFrameState& state, TPaintRenderer& renderer);
+// caption buttons). A window without a caption gets no picture. A buffer of the window's
+// size in `reuse` (a previous picture's) is painted over instead of a new one: everything
+// but the client area is drawn anew, the client area keeps what it held.
+TFramePicture PaintFrame(const TSkinDefinition& skin, const TFrameState& state, TPaintRenderer& renderer,
+                         PixelBuffer reuse = {});
 
 // The window shape: the union of its rectangles. A skin whose borders have no transparent
 // parts gives the whole window rectangle.

@@ -124,7 +124,9 @@ void TSkinForm::PaintFrame(HDC dc) {
         TFrameState state = FrameState();
         if (!pictureValid_ || !pictureCacheable_ || !SamePicture(state, pictureState_)) {
             pictureValid_ = false;
-            framePicture_ = ::PaintFrame(skinData_->Skin(), state, *renderer_);
+            // The last picture's buffer is painted over when the size is the same: a new
+            // window-sized bitmap costs more than the whole composition.
+            framePicture_ = ::PaintFrame(skinData_->Skin(), state, *renderer_, std::move(framePicture_.pixels));
             framePicture_.pixels.Sync();
             ++frameCompositions_;
             pictureState_ = std::move(state);

@@ -586,7 +586,7 @@ void TSkinForm::Reload() {
 
 void TSkinForm::SkinChangedRefresh() {
     if (!skinData_) return;
-    pictureValid_ = false;
+    ForgetPictures();
     const TColour face = skinData_->Skin().ButtonFace();
     if (TCustomForm* form = FormControl()) {
         form->SetColor(face);

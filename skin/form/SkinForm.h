@@ -83,6 +83,8 @@ public:
     // How many times the frame picture was composed (a repaint of an unchanged frame
     // copies the last one).
     int FrameCompositions() const { return frameCompositions_; }
+    // Drops the kept frame pictures: the next paint composes the frame anew.
+    void ForgetPictures() { pictures_[0].valid = pictures_[1].valid = false; }
     // The non-client widths.
     TNcFrame NcFrame() const { return {FrameLeft, FrameTop, FrameRight, FrameBottom, MenuBarHeight}; }
 
@@ -226,11 +228,15 @@ private:
     FontHandle titleFont_;
     std::unique_ptr<TGdiPaintRenderer> renderer_;
     int regionBuilds_ = 0;
-    // The frame last composed and the state it shows: a repaint of an unchanged frame is
-    // one copy. Not kept for skins whose buttons ask the window whether they show.
-    TFramePicture framePicture_;
-    TFrameState pictureState_;
-    bool pictureValid_ = false;
+    // The frame last composed in the active and in the inactive look, with the state each
+    // shows: a repaint of an unchanged frame, also after an activation change, is one copy.
+    // Not kept for skins whose buttons ask the window whether they show.
+    struct TPictureSlot {
+        TFramePicture picture;
+        TFrameState state;
+        bool valid = false;
+    };
+    TPictureSlot pictures_[2];  // [0] active, [1] inactive
     bool pictureCacheable_ = true;
     int frameCompositions_ = 0;
 };

@@ -40,7 +40,7 @@ void TSkinForm::MakePaintTools() {
     renderer_.reset();
     titleFont_ = MakeTitleFont(skinData_);
     renderer_ = std::make_unique<TGdiPaintRenderer>(titleFont_.get(), WindowIcon);
-    pictureValid_ = false;
+    ForgetPictures();
     // Buttons whose visibility the window decides can change without the frame knowing.
     pictureCacheable_ = true;
     if (skinData_)
@@ -122,33 +122,34 @@ void TSkinForm::PaintFrame(HDC dc) {
         GetWindowRect(windowHandle_, &WindowRect);
         WindowSize = {WindowRect.right - WindowRect.left, WindowRect.bottom - WindowRect.top};
         TFrameState state = FrameState();
-        if (!pictureValid_ || !pictureCacheable_ || !SamePicture(state, pictureState_)) {
-            pictureValid_ = false;
-            // The last picture's buffer is painted over when the size is the same: a new
+        TPictureSlot& slot = pictures_[state.active ? 0 : 1];
+        if (!slot.valid || !pictureCacheable_ || !SamePicture(state, slot.state)) {
+            slot.valid = false;
+            // The slot's buffer is painted over when the size is the same: a new
             // window-sized bitmap costs more than the whole composition.
-            framePicture_ = ::PaintFrame(skinData_->Skin(), state, *renderer_, std::move(framePicture_.pixels));
-            framePicture_.pixels.Sync();
+            slot.picture = ::PaintFrame(skinData_->Skin(), state, *renderer_, std::move(slot.picture.pixels));
+            slot.picture.pixels.Sync();
             ++frameCompositions_;
-            pictureState_ = std::move(state);
-            pictureState_.askVisible = nullptr;
-            pictureValid_ = true;
-            const TFrameLayout& layout = framePicture_.layout;
-            TextBoxRect = {layout.textBox.left, layout.textBox.top, layout.textBox.right, layout.textBox.bottom};
-            TextRect = {layout.text.rect.left, layout.text.rect.top, layout.text.rect.right, layout.text.rect.bottom};
-            RightButtonsWidth = layout.rightButtonsWidth;
-            ButtonsLaidOut(layout);
+            slot.state = std::move(state);
+            slot.state.askVisible = nullptr;
+            slot.valid = true;
         }
-        const PixelBuffer& pixels = framePicture_.pixels;
+        const TFrameLayout& layout = slot.picture.layout;
+        TextBoxRect = {layout.textBox.left, layout.textBox.top, layout.textBox.right, layout.textBox.bottom};
+        TextRect = {layout.text.rect.left, layout.text.rect.top, layout.text.rect.right, layout.text.rect.bottom};
+        RightButtonsWidth = layout.rightButtonsWidth;
+        ButtonsLaidOut(layout);
+        const PixelBuffer& pixels = slot.picture.pixels;
         if (pixels.Empty()) return;
         PictureDc source(pixels);
         if (!source.get()) return;
         SaveDcScope saved(target);
-        const TRect& c = framePicture_.client;
+        const TRect& c = slot.picture.client;
         if (!c.IsEmpty()) ExcludeClipRect(target, c.left, c.top, c.right, c.bottom);
         BitBlt(target, 0, 0, pixels.Width(), pixels.Height(), source.get(), 0, 0, SRCCOPY);
         SetBkMode(target, OPAQUE);
     } catch (...) {
-        pictureValid_ = false;
+        ForgetPictures();
     }
 }
 
@@ -193,5 +194,5 @@ void TSkinForm::RebuildIconBitmap() {
     IconBitmap = std::move(picture);
     // The renderer draws the window icon in the caption.
     if (titleFont_) renderer_ = std::make_unique<TGdiPaintRenderer>(titleFont_.get(), WindowIcon);
-    pictureValid_ = false;
+    ForgetPictures();
 }

@@ -192,6 +192,15 @@ TEST_F(SkinForm, FromAttachToActivationThenFittedShapedAndAnswering) {
     EXPECT_EQ(builds + 1, skinner->RegionBuilds());
     SetWindowPos(w, nullptr, 0, 0, 453, 398, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
+    // Each look is composed once; activation changes and repaints after that only copy it.
+    SendMessageA(w, WM_NCACTIVATE, 0, 0);
+    SendMessageA(w, WM_NCACTIVATE, 1, 0);
+    const int looks = skinner->FrameCompositions();
+    SendMessageA(w, WM_NCACTIVATE, 0, 0);
+    SendMessageA(w, WM_NCACTIVATE, 1, 0);
+    SendMessageA(w, WM_NCPAINT, 1, 0);
+    EXPECT_EQ(looks, skinner->FrameCompositions());
+
     // A new text repaints the caption of a visible form, and nothing of a hidden one.
     int composed = skinner->FrameCompositions();
     form->SetCaption("新的标题");
@@ -276,12 +285,16 @@ TEST_F(SkinForm, NoGdiObjectLeftAfterAThousandPaintsActivationsResizesAndReloads
     WindowDc screen(nullptr);
     BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), 453, 398));
     SelectScope select(memory.get(), bitmap.get());
-    // Warm up once: the first paint makes the kept font and renderer.
-    SendMessageA(w, SKINMSG_PRINTFRAME, reinterpret_cast<WPARAM>(memory.get()), kCookie);
+    // Warm up: the first paints make the kept font, renderer and the picture of each look.
+    for (WPARAM active : {0, 1}) {
+        SendMessageA(w, WM_NCACTIVATE, active, 0);
+        SendMessageA(w, SKINMSG_PRINTFRAME, reinterpret_cast<WPARAM>(memory.get()), kCookie);
+    }
     const long owned = GdiObjectsAlive();
     const DWORD gui = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    // Each activation change composes the frame anew and paints it on the window.
+    // Every repaint composes the frame anew (the kept pictures are dropped first).
     for (int i = 0; i < 1000; ++i) {
+        skinner->ForgetPictures();
         SendMessageA(w, WM_NCACTIVATE, i % 2, 0);
         EXPECT_EQ(kCookie, SendMessageA(w, SKINMSG_PRINTFRAME, reinterpret_cast<WPARAM>(memory.get()), kCookie));
         if (i % 5 == 0)

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Start-up and idle benchmarks of Kelvora.exe under Wine, on their own display
+# Start-up benchmark of Kelvora.exe under Wine, on its own display
 # (bench/kelvora_startup.sh; `make bench` runs it with the other benchmarks).
 #   tools/startup-bench.sh [ROUNDS]     (build first: make wintest BUILD=...)
 set -euo pipefail

@@ -2,6 +2,8 @@
 // http addresses in the test prefix, and every link is followed to the address it opens.
 #include "E2eKelvora.h"
 
+#include <tlhelp32.h>
+
 #include <string>
 #include <vector>
 
@@ -69,6 +71,19 @@ std::vector<std::string> FileLines(const std::string& path) {
 
 RECT At(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
 
+// Whether a process with this executable name runs.
+bool ProcessRuns(const char* name) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry))
+        found = lstrcmpiA(entry.szExeFile, name) == 0;
+    CloseHandle(snapshot);
+    return found;
+}
+
 const std::string kSupport = "http://kelvora.net/?qq=Kelvora";
 const std::string kOfficial = "http://www.kelvora.net/?qq=Kelvora";
 // "检测更新" is the tray menu's second command.
@@ -82,10 +97,11 @@ class AppLinksE2e : public KelvoraTest {};
 // site) and Label10 (support site): each opens one address once, built from the version
 // edit's text as it stands at the click.
 TEST_F(AppLinksE2e, EveryLinkOpensItsAddressWithTheVersionText) {
-    // One run in about four loses one of the opened addresses under Wine and then waits out
-    // every later step; until the lost step is found the test does not run by default.
+    // Now and then under Wine the tray menu takes no command from the keys posted to it and
+    // stays open (about one run in five), and every later step then waits in vain; until
+    // that is found the test runs only when asked.
     if (EnvText("KELVORA_E2E_LINKS") != "1")
-        GTEST_SKIP() << "a link is now and then lost under Wine; set KELVORA_E2E_LINKS=1 to run this test";
+        GTEST_SKIP() << "the tray menu now and then ignores its keys under Wine; set KELVORA_E2E_LINKS=1 to run this test";
     const std::string opened = folder_->Path() + "opened.txt";
     HttpHandler handler("\"" + HelperExe("record_url") + "\" \"" + opened + "\" \"%1\"");
     ASSERT_TRUE(handler.Ok()) << "cannot register the stand-in browser";
@@ -99,12 +115,20 @@ TEST_F(AppLinksE2e, EveryLinkOpensItsAddressWithTheVersionText) {
     EXPECT_EQ(shipped, "1.0.20110422");
     EXPECT_FALSE(IsWindowEnabled(version)) << "the user could change the version";
 
+    // The stand-in browser is a console program: Wine shows a console window for it that
+    // takes the foreground and leaves none behind when it closes, as a browser coming up
+    // would. The next step waits for it to be gone and brings the program back to the front,
+    // as the user would; a menu opened while that window comes or goes is closed unused.
     std::vector<std::string> expected;
     auto expectOpened = [&](const std::string& address, const char* what) {
         expected.push_back(address);
         EXPECT_TRUE(WaitUntil([&] { return FileLines(opened).size() >= expected.size(); }, kStartTimeoutMs))
             << what << " opened nothing";
         EXPECT_EQ(FileLines(opened), expected) << what;
+        EXPECT_TRUE(WaitUntil([] {
+            return !ProcessRuns("record_url.exe") && !IsWindowVisible(FindWindowA("WineConsoleClass", nullptr));
+        })) << "the stand-in browser stays";
+        EXPECT_TRUE(WaitActive(main)) << "the window does not come back to the front after " << what;
     };
 
     // The start-up activation settles first: a click or a menu that comes while the desktop

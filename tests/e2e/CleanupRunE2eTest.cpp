@@ -248,7 +248,30 @@ class CleanupRunE2e : public KelvoraTest {
 protected:
     void TearDown() override {
         for (Process& p : helpers_) p.Kill();
+        temporaryVariables_.reset();
         KelvoraTest::TearDown();
+    }
+
+    // The program's temporary folder for StartWithTemporaryFolder, with blanks in its path.
+    std::string Temp() const { return folder_->Path() + "temp with blanks\\"; }
+
+    // Creates Temp() (unless it exists), points the program's TMP and TEMP at it, starts the
+    // program and finds the controls of its main window; false when a step fails.
+    bool StartWithTemporaryFolder(MainControls& c) {
+        if (!CreateDirectoryA(Temp().c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+            ADD_FAILURE() << "cannot create " << Temp();
+            return false;
+        }
+        temporaryVariables_.emplace(Temp());
+        EXPECT_EQ(TempFolderPath(), Temp());
+        HWND main = StartAndWaitForMainWindow(first_);
+        if (!main) {
+            ADD_FAILURE() << "the main window does not show";
+            return false;
+        }
+        c = FindControls(main);
+        if (!c.Complete()) ADD_FAILURE() << "controls of the main window not found";
+        return c.Complete();
     }
 
     // Starts a copy of the idle helper under `name` in the test's folder.
@@ -273,6 +296,7 @@ protected:
 
     // Reserved, so references handed out stay valid.
     std::vector<Process> helpers_;
+    std::optional<TemporaryFolderVariables> temporaryVariables_;
 };
 
 // The list holds names in other letter cases, a blank line, a name with a trailing blank,
@@ -322,16 +346,9 @@ TEST_F(CleanupRunE2e, OneKeyRunFromTheButtonAndFromTheTrayMenu) {
         ~EndStandIn() { EndProcessesNamed("arp.exe"); }
     } endStandIn;
 
-    // The program's temporary folder, with blanks in its path.
-    const std::string temp = folder_->Path() + "temp with blanks\\";
-    ASSERT_TRUE(CreateDirectoryA(temp.c_str(), nullptr));
-    TemporaryFolderVariables variables(temp);
-    ASSERT_EQ(TempFolderPath(), temp);
-
-    HWND main = StartAndWaitForMainWindow(first_);
-    ASSERT_NE(main, nullptr);
-    MainControls c = FindControls(main);
-    ASSERT_TRUE(c.Complete()) << "controls of the main window not found";
+    MainControls c;
+    ASSERT_TRUE(StartWithTemporaryFolder(c));
+    const std::string temp = Temp();
     EXPECT_EQ(StatusBarText(c.status, 1), "数据版本:8条");
     EXPECT_EQ(BarPosition(c.after), 0) << "the after bar is empty before the first run";
 
@@ -384,6 +401,8 @@ TEST_F(CleanupRunE2e, OneKeyRunFromTheButtonAndFromTheTrayMenu) {
     Process& delta2 = StartIdleCopy("kvdelta.exe");
     PumpFor(500);
     SendMessageTimeoutA(c.log, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("stale"), SMTO_ABORTIFHUNG, 5000, nullptr);
+    // A menu opened while the desktop still activates a window is closed unused.
+    ASSERT_TRUE(WaitActive(c.main));
     HWND menu = OpenTrayMenu();
     ASSERT_NE(menu, nullptr) << "no tray menu";
     ChooseFromMenu(menu, kCleanMenuPosition);
@@ -503,13 +522,9 @@ TEST_F(CleanupRunE2e, DesktopShortcutLabelWritesKelvoraLnkAndOverwritesItSilentl
 // No list file at start: no count, and a run logs only the network and end lines. An
 // empty list file then loaded by "保存" counts no names and runs the same way.
 TEST_F(CleanupRunE2e, WithoutNamesARunLogsOnlyTheNetworkAndEndLines) {
-    const std::string temp = folder_->Path() + "temp\\";
-    ASSERT_TRUE(CreateDirectoryA(temp.c_str(), nullptr));
-    TemporaryFolderVariables variables(temp);
-    HWND main = StartAndWaitForMainWindow(first_);
-    ASSERT_NE(main, nullptr);
-    MainControls c = FindControls(main);
-    ASSERT_TRUE(c.Complete()) << "controls of the main window not found";
+    MainControls c;
+    ASSERT_TRUE(StartWithTemporaryFolder(c));
+    const std::string temp = Temp();
     EXPECT_EQ(StatusBarText(c.status, 1), "");
     EXPECT_EQ(TextOf(c.editor), "");
 
@@ -540,13 +555,8 @@ TEST_F(CleanupRunE2e, WithoutNamesARunLogsOnlyTheNetworkAndEndLines) {
 // Before the first run the before bar follows the memory load; from the run on it holds
 // the value the run took, whatever the load does.
 TEST_F(CleanupRunE2e, BeforeBarFollowsTheLoadUntilTheFirstRunAndThenHolds) {
-    const std::string temp = folder_->Path() + "temp\\";
-    ASSERT_TRUE(CreateDirectoryA(temp.c_str(), nullptr));
-    TemporaryFolderVariables variables(temp);
-    HWND main = StartAndWaitForMainWindow(first_);
-    ASSERT_NE(main, nullptr);
-    MainControls c = FindControls(main);
-    ASSERT_TRUE(c.Complete()) << "controls of the main window not found";
+    MainControls c;
+    ASSERT_TRUE(StartWithTemporaryFolder(c));
     // The ballast is held through the run and let go after it: the load then falls, and the
     // bar must keep the value the run took.
     const unsigned base = MemoryLoadNow();
@@ -575,31 +585,26 @@ TEST_F(CleanupRunE2e, BeforeBarFollowsTheLoadUntilTheFirstRunAndThenHolds) {
 TEST_F(CleanupRunE2e, RunFromTheTrayMenuWhileHiddenShowsItsResultsOnReturn) {
     WriteBytes(ListFilePath(), "kvhidden.exe\r\nkvabsent.exe\r\n");
     Process& listed = StartIdleCopy("kvhidden.exe");
-    const std::string temp = folder_->Path() + "temp\\";
-    ASSERT_TRUE(CreateDirectoryA(temp.c_str(), nullptr));
-    TemporaryFolderVariables variables(temp);
-    HWND main = StartAndWaitForMainWindow(first_);
-    ASSERT_NE(main, nullptr);
-    MainControls c = FindControls(main);
-    ASSERT_TRUE(c.Complete()) << "controls of the main window not found";
+    MainControls c;
+    ASSERT_TRUE(StartWithTemporaryFolder(c));
 
     // The start-up activation settles first: it would close a menu opened meanwhile.
-    ASSERT_TRUE(WaitActive(main));
-    HWND trayButton = FindChild(main, "Button", "托盘");
+    ASSERT_TRUE(WaitActive(c.main));
+    HWND trayButton = FindChild(c.main, "Button", "托盘");
     ASSERT_NE(trayButton, nullptr);
     PostButtonClick(trayButton);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); })) << "the window stays after 托盘";
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(c.main); })) << "the window stays after 托盘";
 
     HWND menu = OpenTrayMenu();
     ASSERT_NE(menu, nullptr) << "no tray menu";
     ChooseFromMenu(menu, kCleanMenuPosition);
     ASSERT_TRUE(WaitForRunEnd(c.log)) << "no end of the run; the log holds:\n" << TextOf(c.log);
-    EXPECT_FALSE(IsWindowVisible(main)) << "the run showed the window";
+    EXPECT_FALSE(IsWindowVisible(c.main)) << "the run showed the window";
     EXPECT_TRUE(listed.WaitExit(5000).has_value()) << "the listed program still runs";
 
     PostTray(WM_LBUTTONDOWN);
     PostTray(WM_LBUTTONUP);
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; })) << "a click did not show the window";
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(c.main) != FALSE; })) << "a click did not show the window";
     EXPECT_EQ(LinesOf(c.log), (std::vector<std::string>{"kvhidden.exe 清理成功", "kvabsent.exe 未发现",
                                                          "网络优化结束...", "优化结束..."}));
     for (HWND bar : {c.before, c.after}) {
@@ -616,15 +621,12 @@ TEST_F(CleanupRunE2e, RunFromTheTrayMenuWhileHiddenShowsItsResultsOnReturn) {
 // once the name is free the next run completes.
 TEST_F(CleanupRunE2e, ABatchThatCannotBeWrittenEndsTheRunAndTheProgramGoesOn) {
     WriteBytes(ListFilePath(), "kvabsent.exe\r\n");
-    const std::string temp = folder_->Path() + "temp\\";
+    const std::string temp = Temp();
     ASSERT_TRUE(CreateDirectoryA(temp.c_str(), nullptr));
     const std::string blocker = temp + "RestorationNet.bat";
     ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), nullptr));
-    TemporaryFolderVariables variables(temp);
-    HWND main = StartAndWaitForMainWindow(first_);
-    ASSERT_NE(main, nullptr);
-    MainControls c = FindControls(main);
-    ASSERT_TRUE(c.Complete()) << "controls of the main window not found";
+    MainControls c;
+    ASSERT_TRUE(StartWithTemporaryFolder(c));
 
     PostButtonClick(c.clear);
     HWND box = ErrorBox(kActionTimeoutMs);

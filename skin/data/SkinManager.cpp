@@ -86,11 +86,16 @@ LRESULT CALLBACK TSkinManager::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
     TSkinManager* manager = g_manager.get();
     if (code >= 0 && !g_shuttingDown && manager) {
         HWND window = reinterpret_cast<HWND>(wParam);
-        switch (code) {
-            case HCBT_CREATEWND: manager->OnCreateWindow(window, *reinterpret_cast<CBT_CREATEWNDA*>(lParam)); break;
-            case HCBT_DESTROYWND: manager->OnDestroyWindow(window); break;
-            case HCBT_ACTIVATE: manager->OnActivate(window); break;
-            default: break;
+        // No exception may cross into the system's code: it goes to the error box.
+        try {
+            switch (code) {
+                case HCBT_CREATEWND: manager->OnCreateWindow(window, *reinterpret_cast<CBT_CREATEWNDA*>(lParam)); break;
+                case HCBT_DESTROYWND: manager->OnDestroyWindow(window); break;
+                case HCBT_ACTIVATE: manager->OnActivate(window); break;
+                default: break;
+            }
+        } catch (const std::exception& e) {
+            Application->HandleException(e);
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);

@@ -315,6 +315,11 @@ void TApplication::ProcessWaitingMessages() {
         return;
     }
     if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0) return;
+    // A menu's own loop dispatches the tick: what waits then is the menu's input, which a
+    // pump would take away from it and hand to plain windows (the menu's keys were lost).
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (GetGUIThreadInfo(GetCurrentThreadId(), &thread) && (thread.flags & GUI_INMENUMODE)) return;
     ProcessMessages();
 }
 

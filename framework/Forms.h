@@ -181,7 +181,8 @@ public:
     // The same for pumps that run often: looks at the queue first (under Wine a PeekMessage
     // that finds nothing gives up the processor), and does not look at all the first time
     // inside the main loop's dispatch of a timer message, as GetMessage hands out a timer
-    // message only when nothing else waits.
+    // message only when nothing else waits. Inside a menu's loop it leaves the menu's input
+    // to the menu.
     void ProcessWaitingMessages();
     // Waits for one message and handles it.
     void HandleMessage();

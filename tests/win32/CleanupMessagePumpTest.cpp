@@ -98,3 +98,29 @@ TEST(CleanupMessagePump, TickFromTheApplicationLoopPumpsWhatArrivesDuringAndAfte
     PumpMessages();
     EXPECT_EQ(r.probes, (std::vector<WPARAM>{1, 2, 3}));
 }
+
+namespace {
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
+}  // namespace
+
+// A tick inside an open menu's loop: the keys waiting for the menu reach the menu, not the
+// pump (which would hand them to the menu window as plain messages and lose them).
+TEST(CleanupMessagePump, LeavesTheKeysOfAnOpenMenuToTheMenu) {
+    Recorder r;
+    DrainQueue();
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, 41, "first");
+    r.onTick = [] {
+        HWND popup = FindWindowA("#32768", nullptr);
+        PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 1);
+        PostMessageA(popup, WM_KEYDOWN, VK_RETURN, 1);
+        PumpMessages();
+    };
+    ASSERT_NE(SetTimer(r.window.Handle(), kTimerId, 10, nullptr), 0u);
+    const UINT_PTR giveUp = SetTimer(nullptr, 0, 5000, CloseMenu);  // the menu ends either way
+    const BOOL chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, 0, 0, 0, r.window.Handle(), nullptr);
+    KillTimer(nullptr, giveUp);
+    DestroyMenu(menu);
+    EXPECT_EQ(r.ticks, 1);
+    EXPECT_EQ(chosen, 41);
+}

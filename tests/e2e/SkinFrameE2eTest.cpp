@@ -171,6 +171,15 @@ TEST_F(SkinFrameE2e, MinimiseButtonShowsItsHintAndMinimises) {
     EXPECT_LE(std::abs(hintRect.left - (window.right - static_cast<int>(CaptionButton::Minimise))), 2)
         << "the hint starts at the button's left edge";
     EXPECT_LE(std::abs(hintRect.top - (button.y + 24)), 2) << "the hint sits below the cursor";
+    // Drawn: mostly its light face, with the text on it.
+    EXPECT_EQ(Ask(hint, kSkinQuery), 0) << "the hint window got a frame of the skin";
+    auto light = [](unsigned r, unsigned g, unsigned b) { return r > 200 && g > 200 && b > 160; };
+    Capture face;
+    EXPECT_TRUE(WaitUntil([&] {
+        face = CaptureWindow(hint);
+        return face.Count(RECT{0, 0, face.width, face.height}, light) > face.width * face.height / 2;
+    }, 1500)) << "the hint is not drawn";
+    SaveBmp(face, ArtifactsFolder() + "caption-button-hint.bmp");
 
     const std::vector<HWND> application = WindowsOfClass(first_, "TApplication", false);
     ASSERT_EQ(application.size(), 1u);

@@ -87,7 +87,7 @@ const char* ButtonHint(int action) {
 
 TDoubleClick CaptionDoubleClick(int hitAction, bool onCaption, TShowState show, unsigned captionIcons) {
     if (hitAction == caIcon || hitAction == caIconAlt) return TDoubleClick::CloseWindow;
-    if (hitAction >= 0) return TDoubleClick::Nothing;
+    if (hitAction >= 0) return TDoubleClick::Press;
     // Only the caption bar itself toggles: a double click on a border or the menu bar is
     // the system's to handle.
     if (!onCaption) return TDoubleClick::Previous;

@@ -68,8 +68,10 @@ TButtonCommand ButtonCommand(int action, bool enabled);
 const char* ButtonHint(int action);
 
 // A double click in the non-client area. hitAction is the action of the caption button
-// under the point (-1 for none); onCaption: the point is in the caption bar.
-enum class TDoubleClick { CloseWindow, Nothing, Restore, MaximiseToggle, Previous };
+// under the point (-1 for none); onCaption: the point is in the caption bar. The system
+// turns a second press within the double-click time into a double click, so on a caption
+// button other than the icon it is that button's press again (Press).
+enum class TDoubleClick { CloseWindow, Press, Restore, MaximiseToggle, Previous };
 TDoubleClick CaptionDoubleClick(int hitAction, bool onCaption, TShowState show, unsigned captionIcons);
 
 // A right press on the caption (or a click on the icon button) asking for the system

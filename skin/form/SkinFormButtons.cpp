@@ -284,7 +284,7 @@ bool TSkinForm::NcLButtonDblClk(TMessage& m) {
             StopPollTimer();
             PostMessageA(windowHandle_, WM_SYSCOMMAND, SC_CLOSE, 0);
             break;
-        case TDoubleClick::Nothing: break;
+        case TDoubleClick::Press: return NcLButtonDown(m);
         case TDoubleClick::Restore: RestoreWindow(); break;
         case TDoubleClick::MaximiseToggle: MaximizeToggle(); break;
         case TDoubleClick::Previous: return false;

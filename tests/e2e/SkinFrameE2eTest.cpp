@@ -128,9 +128,16 @@ TEST_F(SkinFrameE2e, CaptionIsDrawnActiveAndInactive) {
         << "the caption does not turn active again";
 }
 
-// Pressing the close button and letting go elsewhere is no click. (A click on it ends the
-// program: AppLifecycleE2e.CloseBoxEndsTheProgramWithCodeZero.)
+// Pressing the close button and letting go elsewhere is no click. The next click on it
+// closes the program, also when the system reports its press as a double click (a second
+// press within the double-click time, made long here so that it always is one).
 TEST_F(SkinFrameE2e, PressOnCloseMovedOffAndReleasedElsewhereLeavesItOpen) {
+    const UINT doubleClickTime = GetDoubleClickTime();
+    SetDoubleClickTime(20000);
+    struct Restore {
+        UINT time;
+        ~Restore() { SetDoubleClickTime(time); }
+    } restore{doubleClickTime};
     HWND main = StartSkinned();
     ASSERT_NE(main, nullptr);
     // Each step once the program has drawn the one before.
@@ -147,6 +154,14 @@ TEST_F(SkinFrameE2e, PressOnCloseMovedOffAndReleasedElsewhereLeavesItOpen) {
     EXPECT_FALSE(first_.WaitExit(1500).has_value()) << "a press moved off the close button closed the program";
     EXPECT_TRUE(IsWindowVisible(main));
     EXPECT_FALSE(IsIconic(main));
+
+    ASSERT_TRUE(MouseMoveTo(close));
+    ASSERT_TRUE(WaitUntil([&] { return CloseButtonLook(main) == ButtonLook::Hot; })) << "not hot again";
+    MouseDownAt(close);
+    ASSERT_TRUE(WaitUntil([&] { return CloseButtonLook(main) == ButtonLook::Pressed; }))
+        << "a second press within the double-click time is not drawn pressed";
+    MouseUpAt(close);
+    EXPECT_EQ(first_.WaitExit(10000), std::optional<DWORD>(0)) << "the click on close did not end the program";
 }
 
 // Resting on the minimise button shows its hint after about a second, beside the button;

@@ -147,8 +147,10 @@ TEST_F(CaptionButtons, CloseOnlyWhenPressedAndReleasedOnTheButton) {
     EXPECT_FALSE(log.Saw(SC_CLOSE));
     EXPECT_TRUE(IsWindowVisible(w));
 
+    // A second press soon after the first comes as a double click: it presses the button.
     Mouse(WM_NCMOUSEMOVE, on);
-    Mouse(WM_NCLBUTTONDOWN, on);
+    Mouse(WM_NCLBUTTONDBLCLK, on);
+    EXPECT_EQ(2, close->State);
     EXPECT_EQ(0, Mouse(WM_NCLBUTTONUP, on));
     Pump();
     EXPECT_TRUE(log.Saw(SC_CLOSE));

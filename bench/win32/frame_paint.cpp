@@ -18,17 +18,9 @@
 #include "skin/data/SkinReader.h"
 #include "skin/form/FramePainterGdi.h"
 #include "skin/form/SkinForm.h"
+#include "tests/win32/SkinTestSupport.h"
 
 namespace {
-
-std::vector<uint8_t> OurPackage() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string file = path;
-    file = file.substr(0, file.find_last_of("\\/") + 1) + "generated\\KelvoraSkin.skn";
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 double Now() {
     static LARGE_INTEGER frequency = [] {

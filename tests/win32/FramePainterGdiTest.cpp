@@ -13,20 +13,11 @@
 #include "skin/data/SkinDefinition.h"
 #include "skin/data/SkinPlatform.h"
 #include "skin/form/FramePainterGdi.h"
+#include "tests/win32/SkinTestSupport.h"
 
 namespace {
 
 constexpr uint32_t kSentinel = 0x123456;
-
-// The build puts the skin package in generated/ beside the test program.
-std::vector<uint8_t> OurPackage() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string file = path;
-    file = file.substr(0, file.find_last_of("\\/") + 1) + "generated\\KelvoraSkin.skn";
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Draws the icon but leaves the text out.
 class NoTextRenderer : public TGdiPaintRenderer {

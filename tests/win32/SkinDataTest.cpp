@@ -14,17 +14,9 @@
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinManager.h"
 #include "skin/data/SkinReader.h"
+#include "tests/win32/SkinTestSupport.h"
 
 namespace {
-
-std::vector<uint8_t> OurPackage() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string file = path;
-    file = file.substr(0, file.find_last_of("\\/") + 1) + "generated\\KelvoraSkin.skn";
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<uint8_t> Stored(const std::vector<uint8_t>& package) { return WriteSkinStream(package); }
 

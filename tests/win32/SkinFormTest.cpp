@@ -19,19 +19,11 @@
 #include "skin/data/SkinManager.h"
 #include "skin/data/SkinReader.h"
 #include "skin/form/SkinForm.h"
+#include "tests/win32/SkinTestSupport.h"
 
 namespace {
 
 constexpr LPARAM kCookie = 0x41A2;
-
-std::vector<uint8_t> OurPackage() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string file = path;
-    file = file.substr(0, file.find_last_of("\\/") + 1) + "generated\\KelvoraSkin.skn";
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void Pump() { Application->ProcessMessages(); }
 

@@ -72,9 +72,8 @@ void Print(const char* what, const Figure& f, int runs) {
 }  // namespace
 
 int main() {
-    auto data = MakeUnowned<TSkinData>();
-    const std::vector<uint8_t> stream = WriteSkinStream(OurPackage());
-    if (!data->ReadSkinStream(stream.data(), stream.size()) || data->NoSkinLoaded()) {
+    auto data = OurSkinData();
+    if (data->NoSkinLoaded()) {
         std::printf("frame_paint: no skin package beside the program\n");
         return 1;
     }

@@ -60,10 +60,7 @@ void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
 class CaptionButtons : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (TSkinManager::Instance()) TSkinManager::Destroy();
-        data = MakeUnowned<TSkinData>();
-        const std::vector<uint8_t> stream = WriteSkinStream(OurPackage());
-        ASSERT_TRUE(data->ReadSkinStream(stream.data(), stream.size()));
+        data = OurSkinData();
         ASSERT_FALSE(data->NoSkinLoaded());
     }
 

@@ -86,11 +86,7 @@ struct Step {
 class SkinForm : public ::testing::Test {
 protected:
     void SetUp() override {
-        // No manager may skin the test windows on its own.
-        if (TSkinManager::Instance()) TSkinManager::Destroy();
-        data = MakeUnowned<TSkinData>();
-        const std::vector<uint8_t> stream = WriteSkinStream(OurPackage());
-        ASSERT_TRUE(data->ReadSkinStream(stream.data(), stream.size()));
+        data = OurSkinData();
         ASSERT_FALSE(data->NoSkinLoaded()) << "generated\\KelvoraSkin.skn";
     }
 

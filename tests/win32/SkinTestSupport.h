@@ -1,6 +1,6 @@
 #pragma once
-// Our skin package as the build leaves it beside the test programs (generated/), for the
-// Windows tests and benchmarks of the skin.
+// Our skin package as the build leaves it beside the test programs (generated/), and a
+// skin data component that carries it, for the Windows tests and benchmarks of the skin.
 #include <windows.h>
 
 #include <cstdint>
@@ -9,6 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "framework/Component.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinManager.h"
+#include "skin/data/SkinReader.h"
+
 inline std::vector<uint8_t> OurPackage() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -16,4 +21,14 @@ inline std::vector<uint8_t> OurPackage() {
     file = file.substr(0, file.find_last_of("\\/") + 1) + "generated\\KelvoraSkin.skn";
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A skin data component with our skin read through its stored form (check NoSkinLoaded).
+// Any skin manager goes first, so that none skins the test windows on its own.
+inline TUnowned<TSkinData> OurSkinData() {
+    if (TSkinManager::Instance()) TSkinManager::Destroy();
+    auto data = MakeUnowned<TSkinData>();
+    const std::vector<uint8_t> stream = WriteSkinStream(OurPackage());
+    data->ReadSkinStream(stream.data(), stream.size());
+    return data;
 }

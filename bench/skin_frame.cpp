@@ -1,15 +1,57 @@
 // Frame drawing figures: the four frame parts of a 453 x 398 window (and the 445 x 364
-// main window), the region of its borders, and a cached against an uncached gradient.
+// main window), the region of its borders, a cached against an uncached gradient, and the
+// whole skinned frame of our skin (picture and shape) as the form skinner composes it.
 #include <ctime>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "bench/BenchTiming.h"
 #include "skin/data/FrameDraw.h"
 #include "skin/data/ImgUtil.h"
-
+#include "skin/data/SkinDefinition.h"
+#include "skin/data/SkinPlatform.h"
+#include "skin/form/FramePainter.h"
 
 namespace {
+
+// Text measured as the caption font of a 96 dpi screen roughly is; no text is drawn.
+class FixedMetrics : public TPaintRenderer {
+public:
+    TExtent Measure(TFontRole, const std::string& text) const override {
+        return {7 * static_cast<int>(text.size()), 13};
+    }
+};
+
+// Our skin, as the build packs it beside the benchmarks (generated/).
+void OurSkinFrame(const char* program) {
+    std::string dir = program;
+    dir = dir.substr(0, dir.find_last_of('/') + 1);
+    std::ifstream in(dir + "generated/KelvoraSkin.skn", std::ios::binary);
+    const std::vector<uint8_t> package{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    TSkinDefinition skin;
+    if (!LoadSkinPackage(skin, package, ClassicSkinPlatform())) {
+        std::printf("our skin: no package beside the benchmark\n");
+        return;
+    }
+    TFrameState state;
+    state.width = 453;
+    state.height = 398;
+    state.captionIcons = ciSystemMenu | ciMinimiseBox;
+    state.caption = "Kelvora";
+    FixedMetrics metrics;
+    TFramePicture picture = PaintFrame(skin, state, metrics);
+    const double fresh = MicrosecondsPerRun(500, [&] { PaintFrame(skin, state, metrics); });
+    const double over = MicrosecondsPerRun(500, [&] {
+        picture = PaintFrame(skin, state, metrics, std::move(picture.pixels));
+    });
+    size_t parts = 0;
+    const double region = MicrosecondsPerRun(500, [&] { parts = FrameRegion(skin, state).parts.size(); });
+    std::printf("our skin's frame at 453 x 398: composed %.1f us (%.1f us over the previous picture), "
+                "shape %.1f us (%zu batches)\n", fresh, over, region, parts);
+}
 
 
 // Border images like our skin's: two frames, magenta outside rounded corners.
@@ -31,7 +73,7 @@ struct Frame {
 
 }  // namespace
 
-int main() {
+int main(int, char** argv) {
     const PixelBuffer top = Border(24, 60, true);      // two stacked frames of 24 x 30
     const PixelBuffer bottom = Border(24, 8, true);
     const PixelBuffer left = Border(8, 42, false);     // two frames of 4 x 42 side by side
@@ -83,5 +125,6 @@ int main() {
         GradientRamp(0x2D7FF9, 0x1A5FD0 + static_cast<uint32_t>(flip & 0xFFFF), 400);
     });
     std::printf("GradientRamp of 400: cached %.3f us, built %.3f us\n", rampCached, rampBuilt);
+    OurSkinFrame(argv[0]);
     return 0;
 }

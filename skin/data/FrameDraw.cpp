@@ -142,7 +142,7 @@ void TransparentCopy(PixelBuffer& dest, const TRect& rect, const PixelBuffer& sr
 void TileDraw(PixelBuffer& dest, const TRect& destRect, const PixelBuffer& src, const TRect& srcRect) {
     if (srcRect.IsEmpty()) return;
     // The source part as a tile of its own: parts outside the image read 0.
-    PixelBuffer tile(srcRect.Width(), srcRect.Height());
+    PixelBuffer tile = PixelBuffer::Scratch(srcRect.Width(), srcRect.Height());
     if (tile.Empty()) return;
     Blit(tile, -srcRect.left, -srcRect.top, src, Bounds(src), nullptr);
     const int64_t right = destRect.right, bottom = destRect.bottom;
@@ -161,10 +161,13 @@ void TileDraw(PixelBuffer& dest, const TRect& destRect, const PixelBuffer& src, 
     }
 }
 
-PixelBuffer BuildFrameBitmap(int width, int height, const PixelBuffer& image, const TMargins& margins, bool stacked,
-                             bool tile, int count, int index) {
-    PixelBuffer out(width, height);
-    if (out.Empty()) return out;
+namespace {
+
+// Composes the frame into out (of the destination's size); see BuildFrameBitmap.
+void ComposeFrame(PixelBuffer& out, const PixelBuffer& image, const TMargins& margins, bool stacked, bool tile,
+                  int count, int index) {
+    if (out.Empty()) return;
+    const int width = out.Width(), height = out.Height();
     const TRect f = FrameRect(image, stacked, count, index);
     const int sx = f.left, sy = f.top, fw = f.Width(), fh = f.Height();
     const int W = width, H = height;
@@ -189,6 +192,21 @@ PixelBuffer BuildFrameBitmap(int width, int height, const PixelBuffer& image, co
     if (Positive(r, b)) part({W - r, H - b, W, H}, {sx + fw - r, sy + fh - b, sx + fw, sy + fh});
     if (r > 0) part({W - r, t, W, H - b}, {sx + fw - r, sy + t, sx + fw, sy + fh - b});
     if (b > 0) part({l, H - b, W - r, H}, {sx + l, sy + fh - b, sx + fw - r, sy + fh});
+}
+
+}  // namespace
+
+PixelBuffer BuildFrameBitmap(int width, int height, const PixelBuffer& image, const TMargins& margins, bool stacked,
+                             bool tile, int count, int index) {
+    PixelBuffer out(width, height);
+    ComposeFrame(out, image, margins, stacked, tile, count, index);
+    return out;
+}
+
+PixelBuffer BuildFrameScratch(int width, int height, const PixelBuffer& image, const TMargins& margins, bool stacked,
+                              bool tile, int count, int index) {
+    PixelBuffer out = PixelBuffer::Scratch(width, height);
+    ComposeFrame(out, image, margins, stacked, tile, count, index);
     return out;
 }
 
@@ -196,14 +214,14 @@ void DrawFrameNineSlice(PixelBuffer& dest, const TRect& rect, const PixelBuffer&
                         bool transparent, int count, int index, const TMargins& margins) {
     if (rect.Width() < 0 || rect.Height() < 0) return;
     const PixelBuffer picture =
-        BuildFrameBitmap(rect.Width(), rect.Height(), image, margins, stacked, tile, count, index);
+        BuildFrameScratch(rect.Width(), rect.Height(), image, margins, stacked, tile, count, index);
     if (!picture.Empty()) Place(dest, rect, picture, transparent);
 }
 
 void DrawFrameStretched(PixelBuffer& dest, const TRect& rect, const PixelBuffer& image, bool transparent, int count,
                         int index) {
     if (rect.IsEmpty()) return;
-    PixelBuffer picture(rect.Width(), rect.Height());
+    PixelBuffer picture = PixelBuffer::Scratch(rect.Width(), rect.Height());
     if (picture.Empty()) return;
     StretchCopy(picture, Bounds(picture), image, FrameRect(image, false, count, index));
     Place(dest, rect, picture, transparent);
@@ -222,7 +240,7 @@ void DrawThreePart(PixelBuffer& dest, const TRect& rect, const PixelBuffer& imag
                    int count, int index, const TMargins& margins) {
     if (rect.IsEmpty()) return;
     const int W = rect.Width(), H = rect.Height();
-    PixelBuffer picture(W, H);
+    PixelBuffer picture = PixelBuffer::Scratch(W, H);
     if (picture.Empty()) return;
     const TRect f = FrameRect(image, stacked, count, index);
     const int sx = f.left, sy = f.top, fw = f.Width(), fh = f.Height();

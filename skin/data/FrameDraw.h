@@ -40,6 +40,10 @@ void TileDraw(PixelBuffer& dest, const TRect& destRect, const PixelBuffer& src, 
 // bottom ones when height < top + bottom.
 PixelBuffer BuildFrameBitmap(int width, int height, const PixelBuffer& image, const TMargins& margins,
                              bool stacked, bool tile, int count, int index);
+// The same picture in plain memory (PixelBuffer::Scratch), for compositions done by the
+// portable routines alone.
+PixelBuffer BuildFrameScratch(int width, int height, const PixelBuffer& image, const TMargins& margins,
+                              bool stacked, bool tile, int count, int index);
 void DrawFrameNineSlice(PixelBuffer& dest, const TRect& rect, const PixelBuffer& image, bool stacked,
                         bool tile, bool transparent, int count, int index, const TMargins& margins);
 // Side-by-side frames: the whole frame scaled onto rect.

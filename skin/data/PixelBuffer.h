@@ -20,6 +20,8 @@ public:
 // Defined once per build: heap memory on the host, a DIB section on Windows.
 // Returns nullptr when the memory cannot be had.
 std::unique_ptr<PixelStorage> AllocatePixelStorage(int width, int height);
+// Plain heap memory in every build (no GDI bitmap behind it); nullptr when it cannot be had.
+std::unique_ptr<PixelStorage> AllocateHeapPixelStorage(int width, int height);
 
 constexpr uint32_t PixelFromColour(uint32_t colour) {
     return 0xFF000000u | ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
@@ -37,6 +39,11 @@ public:
     PixelBuffer& operator=(PixelBuffer&&) noexcept = default;
     PixelBuffer(const PixelBuffer&) = delete;
     PixelBuffer& operator=(const PixelBuffer&) = delete;
+
+    // A buffer in plain memory in every build: for pictures that only the portable
+    // routines read and write (the parts a composition is put together from). Making one
+    // costs no GDI object, where a DIB section costs a round trip to the system.
+    static PixelBuffer Scratch(int width, int height);
 
     PixelBuffer Clone() const;
 
@@ -59,6 +66,8 @@ public:
     void Sync() { if (storage_) storage_->Sync(); }
 
 private:
+    PixelBuffer(int width, int height, std::unique_ptr<PixelStorage> storage);
+
     int width_ = 0;
     int height_ = 0;
     std::unique_ptr<PixelStorage> storage_;

@@ -48,7 +48,7 @@ PixelBuffer BorderPart(const TSkinDefinition& skin, int part, int width, int hei
     // Frame 2 is the inactive look, where the image has one.
     const int frame = active || e.SafeFrameCount() == 1 ? 1 : 2;
     const bool stacked = part == 3 || part == 4;
-    return BuildFrameBitmap(width, height, e.Image, {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight},
+    return BuildFrameScratch(width, height, e.Image, {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight},
                             stacked, e.Tile == 1, e.SafeFrameCount(), frame);
 }
 

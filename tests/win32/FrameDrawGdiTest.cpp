@@ -3,6 +3,8 @@
 // with offsets and with a destination partly outside the bitmap.
 #include <windows.h>
 
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 #include "skin/data/FrameDraw.h"
@@ -77,4 +79,19 @@ TEST(FrameDrawGdi, OffsetsAndClippedDestinations) {
     EXPECT_TRUE(SameAsGdi(src, {1, 1, 31, 21}, 20, 20, {4, 3, 11, 15}));
     EXPECT_TRUE(SameAsGdi(src, {0, 0, 5, 5}, 20, 20, {-7, -3, 13, 18}));   // starts left of and above the bitmap
     EXPECT_TRUE(SameAsGdi(src, {2, 2, 30, 30}, 12, 12, {5, 6, 17, 19}));   // runs past the right and bottom
+}
+
+// A composition's parts live in plain memory: the scratch picture of a frame is the same
+// picture as the GDI-backed one, and making it costs no GDI object.
+TEST(FrameDrawGdi, ScratchFramePicturesMatchAndHoldNoGdiObject) {
+    const PixelBuffer image = Numbered(24, 60);
+    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const PixelBuffer scratch = BuildFrameScratch(300, 30, image, {6, 0, 6, 0}, true, true, 2, 2);
+    EXPECT_EQ(before, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+    EXPECT_EQ(scratch.NativeHandle(), nullptr);
+    const PixelBuffer gdi = BuildFrameBitmap(300, 30, image, {6, 0, 6, 0}, true, true, 2, 2);
+    ASSERT_NE(gdi.NativeHandle(), nullptr);
+    ASSERT_EQ(scratch.Width(), gdi.Width());
+    ASSERT_EQ(scratch.Height(), gdi.Height());
+    EXPECT_EQ(0, std::memcmp(scratch.Bits(), gdi.Bits(), 300 * 30 * 4));
 }

@@ -291,8 +291,22 @@ protected:
         });
     }
 
-    // The framework's error box of the program, or nullptr.
-    HWND ErrorBox(DWORD timeoutMs) { return WaitForWindow(first_, "#32770", "Kelvora", timeoutMs); }
+    // The framework's error box of the program, or nullptr. With a timeout, the box once it
+    // is set up for input: active, and its frame fitted by the skin (the client area under
+    // the skin's 4-pixel border and 30-pixel caption); a click sent while the box is still
+    // being fitted and activated can be lost.
+    HWND ErrorBox(DWORD timeoutMs) {
+        HWND box = WaitForWindow(first_, "#32770", "Kelvora", timeoutMs);
+        if (!box || timeoutMs == 0) return box;
+        const bool ready = WaitUntil([&] {
+            RECT window;
+            POINT client{0, 0};
+            GetWindowRect(box, &window);
+            ClientToScreen(box, &client);
+            return GetForegroundWindow() == box && client.x - window.left == 4 && client.y - window.top == 30;
+        }, timeoutMs);
+        return ready ? box : nullptr;
+    }
 
     // Reserved, so references handed out stay valid.
     std::vector<Process> helpers_;

@@ -101,6 +101,28 @@ protected:
         return ScreenAt((b.Bounds.left + b.Bounds.right) / 2, (b.Bounds.top + b.Bounds.bottom) / 2);
     }
 
+    // Puts the pointer at a screen point and waits until the system keeps reporting it
+    // there for 50 ms. Wine moves the pointer through the X server: pointer events still on
+    // their way (from an earlier move) can put it back for a moment after SetCursorPos, so
+    // the events are taken in (MsgWaitForMultipleObjects) and the pointer is put again
+    // whenever it is found elsewhere. No message is dispatched meanwhile.
+    static bool MovePointer(POINT at) {
+        SetCursorPos(at.x, at.y);
+        int steady = 0;
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(5)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+            POINT now{};
+            GetCursorPos(&now);
+            if (now.x != at.x || now.y != at.y) {
+                steady = 0;
+                SetCursorPos(at.x, at.y);
+            } else if (++steady == 10) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     // One non-client mouse message at a screen point, with the hit code the window gives.
     LRESULT Mouse(UINT msg, POINT at) {
         const LPARAM l = MAKELPARAM(at.x, at.y);
@@ -146,14 +168,14 @@ TEST_F(CaptionButtons, CloseOnlyWhenPressedAndReleasedOnTheButton) {
     EXPECT_EQ(3, close->State);
 
     // Resting on the button: its hint shows at the fourth poll and goes when the mouse does.
-    SetCursorPos(on.x, on.y);
+    ASSERT_TRUE(MovePointer(on));
     data->HideHint();
     for (int i = 0; i < 3; ++i) skinner->OnPollTimer();
     EXPECT_FALSE(data->HintWindow().Showing());
     skinner->OnPollTimer();
     EXPECT_TRUE(data->HintWindow().Showing());
     EXPECT_EQ("Close", data->HintWindow().Caption());
-    SetCursorPos(caption.x, caption.y);
+    ASSERT_TRUE(MovePointer(caption));
     skinner->OnPollTimer();
     EXPECT_FALSE(data->HintWindow().Showing());
     EXPECT_EQ(nullptr, skinner->HotObject);

@@ -582,7 +582,10 @@ TEST_F(CleanupRunE2e, BeforeBarFollowsTheLoadUntilTheFirstRunAndThenHolds) {
     const int held = BarPosition(c.before);
     const unsigned loaded = MemoryLoadNow();
     ballast.Release();
-    ASSERT_TRUE(WaitUntil([&] { return MemoryLoadNow() + 3 <= loaded; }, 10000))
+    // Two points apart is enough: the bar must then keep `held` exactly, and a bar that
+    // followed the load would show at least one point less. (The system does not always
+    // count the whole ballast as free again at once.)
+    ASSERT_TRUE(WaitUntil([&] { return MemoryLoadNow() + 2 <= loaded; }, 10000))
         << "letting the ballast go left the load at " << MemoryLoadNow() << " (was " << loaded << ")";
     PumpFor(500);
     EXPECT_EQ(BarPosition(c.before), held) << "the before bar follows the load (" << MemoryLoadNow() << ")";

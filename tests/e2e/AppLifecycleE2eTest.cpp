@@ -139,12 +139,12 @@ TEST_F(AppLifecycleE2e, ErrorsInHandlersAreShownAndTheProgramCarriesOn) {
         for (HWND w : Descendants(box))
             if (ClassOf(w) == "Static" && (StyleOf(w) & SS_TYPEMASK) == SS_ICON) icon = w;
         ASSERT_NE(icon, nullptr) << "no icon";
-        // The error icon is the red one.
-        Capture picture = CaptureClient(icon);
-        EXPECT_GT(picture.Count(RECT{0, 0, picture.width, picture.height},
-                                [](unsigned r, unsigned g, unsigned b) { return r > 150 && g < 100 && b < 100; }),
-                  50)
-            << "not the error icon";
+        // The error icon is the red one (the box may not have painted it yet).
+        auto red = [](unsigned r, unsigned g, unsigned b) { return r > 150 && g < 100 && b < 100; };
+        EXPECT_TRUE(WaitUntil([&] {
+            Capture picture = CaptureClient(icon);
+            return picture.Count(RECT{0, 0, picture.width, picture.height}, red) > 50;
+        })) << "not the error icon";
         HWND ok = GetDlgItem(box, IDOK);
         ASSERT_NE(ok, nullptr);
         EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr) << "an OK box has one button";

@@ -37,6 +37,8 @@ class TSkinData;
 class TTimer;
 class TNCObject;
 class TCaptionButton;
+class TSkinControl;
+class TControl;
 
 enum TSkinState : int {
     ssAttached = 0,   // waiting for SKINMSG_ATTACHED
@@ -129,6 +131,23 @@ public:
     PixelBuffer IconBitmap;  // the window's small icon on magenta
     int IconSize = 16;
     HICON WindowIcon = nullptr;  // not owned
+
+    // Control skinners (SkinFormControls.cpp): every skinner of the window's controls, in
+    // the order attached. A skinner registers itself when it attaches and unregisters when
+    // it is freed; the list never holds a freed one.
+    void RegisterSkinner(TSkinControl* skinner);
+    void UnregisterSkinner(TSkinControl* skinner);
+    const std::vector<TSkinControl*>& Skinners() const { return skinners_; }
+    TSkinControl* FindSkinner(HWND window) const;
+    TSkinControl* FindSkinnerOf(const TControl* control) const;
+    // Gives the controls their skinners (the classification's passes); at activation.
+    void SkinChildControls();
+    // Frees every skinner, detaching each first unless its window is gone.
+    void FreeSkinners();
+    // Frees the skinners whose window was destroyed (State 6).
+    void FreeFinishedSkinners();
+    // SKINMSG_RESKINCONTROL: a new scroll skinner for the control whose window is given.
+    void ReskinControl(HWND window);
 
     // Caption buttons (SkinFormButtons.cpp): one per SysButtons record, same order.
     std::vector<std::unique_ptr<TCaptionButton>> CaptionButtons;
@@ -239,4 +258,5 @@ private:
     TPictureSlot pictures_[2];  // [0] active, [1] inactive
     bool pictureCacheable_ = true;
     int frameCompositions_ = 0;
+    std::vector<TSkinControl*> skinners_;  // not owned here: see SkinFormControls.cpp
 };

@@ -1,0 +1,3 @@
+#include "skin/controls/SkinnerFactory.h"
+
+TSkinControl* CreateSkinner(TSkinnerKind, TComponent*) { return nullptr; }

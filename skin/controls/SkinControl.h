@@ -112,7 +112,8 @@ public:
     bool HasProp(const std::string& name) const;
     bool SetPropText(const std::string& name, const std::string& value);
 
-    TSkinForm* FormSkinner() const { return formSkinner_; }
+    // Null once the form skinner is gone.
+    TSkinForm* FormSkinner() const { return formSkinner_.Get(); }
     TSkinData* SkinData() const { return skinData_; }
     HWND Handle() const { return handle_; }
     TWinControl* Control() const { return control_; }
@@ -146,17 +147,19 @@ protected:
     void HookWindow(HWND window);
     void SetHandle(HWND handle) { handle_ = handle; }
     void SetSkinData(TSkinData* data) { skinData_ = data; }
-    void SetFormSkinner(TSkinForm* form) { formSkinner_ = form; }
+    void SetFormSkinner(TSkinForm* form);
     void SetControl(TWinControl* control) { control_ = control; }
     // The object whose properties are read: the control or the graphic control.
     TObject* PropertyOwner() const;
 
 private:
-    TSkinForm* formSkinner_ = nullptr;
+    void RegisterWithForm();
+
+    TComponentRef<TSkinForm> formSkinner_;
     TSkinData* skinData_ = nullptr;
     HWND handle_ = nullptr;
     TWinControl* control_ = nullptr;
-    TControl* hookedControl_ = nullptr;
+    TComponentRef<TControl> hookedControl_;
     THookToken controlHook_ = 0;
     TWindowSubclass windowHook_;
     // The procedure under this hook for the message being handled (innermost call).

@@ -8,6 +8,7 @@
 #include "framework/Forms.h"
 #include "framework/PrivateMessages.h"
 #include "framework/Properties.h"
+#include "skin/controls/SkinControl.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinManager.h"
 #include "skin/form/CaptionButton.h"
@@ -59,6 +60,7 @@ TSkinForm::TSkinForm(TComponent* owner) : TComponent(owner) {
 }
 
 TSkinForm::~TSkinForm() {
+    FreeSkinners();
     FreeCaptionButtons();
     UnhookForm();
     mdiClientSubclass_.Reset();
@@ -221,8 +223,7 @@ void TSkinForm::Activate() {
         WindowStyle = GetWindowLongPtrA(w, GWL_STYLE) | WS_VISIBLE;
         SetWindowLongPtrA(w, GWL_STYLE, WindowStyle);
     }
-    // The child controls get their skinners from the control classification, which
-    // attaches them here once it exists.
+    SkinChildControls();
 
     if (SkinState == ssAttached) {
         if (MdiKind == mkChild) {
@@ -349,6 +350,7 @@ bool TSkinForm::Stage1(TMessage& m) {
         case WM_CTLCOLORSTATIC: ControlColour(m); return true;
         case SKINMSG_ATTACHED: Activate(); m.Result = 0; return true;
         case SKINMSG_QUERY: AnswerQuery(m); return true;
+        case SKINMSG_RESKINCONTROL: ReskinControl(reinterpret_cast<HWND>(m.WParam)); m.Result = 0; return true;
         default: return false;
     }
 }
@@ -551,6 +553,10 @@ void TSkinForm::ControlWindowProc(TMessage& m, const TWndMethod& next) {
             PrintFrame(m);
             break;
         case SKINMSG_PING: m.Result = m.LParam == kSkinCookie ? kSkinCookie : 1; break;
+        case CM_WNDCREATED:
+            next(m);
+            ControlWindowCreated(reinterpret_cast<TWinControl*>(m.LParam));
+            break;
         default: next(m); break;
     }
 }
@@ -596,6 +602,11 @@ void TSkinForm::SkinChangedRefresh() {
                 other->SetColor(face);
         }
     }
+    // A copy: a skinner may let go of others while it takes the new skin.
+    const std::vector<TSkinControl*> skinners = skinners_;
+    for (TSkinControl* skinner : skinners)
+        if (std::find(skinners_.begin(), skinners_.end(), skinner) != skinners_.end() && skinner->State != skDestroyed)
+            skinner->SkinChanged();
     SkinState = ssApplying;
     if (FrameSkinned)
         if (TCustomForm* form = FormControl()) {
@@ -667,6 +678,7 @@ void TSkinForm::RestoreFormColour() {
 void TSkinForm::Detach() {
     if (!FrameSkinned) {
         if (pollTimer_) pollTimer_->SetEnabled(false);
+        FreeSkinners();
         RestoreFormColour();
         subclass_.Reset();
         mdiClientSubclass_.Reset();
@@ -676,6 +688,7 @@ void TSkinForm::Detach() {
     if (!Attached()) return;
     UnhookForm();
     subclass_.Reset();
+    FreeSkinners();
     RestoreFormColour();
     StripSysMenuStyle(false);
     mdiClientSubclass_.Reset();
@@ -697,9 +710,11 @@ void TSkinForm::Detach() {
 void TSkinForm::DetachOnDestroy() {
     if (!FrameSkinned) {
         if (pollTimer_) pollTimer_->SetEnabled(false);
+        FreeSkinners();
         // The subclass comes off with the window, after the procedures under it saw it go.
         return;
     }
     if (pollTimer_) pollTimer_->SetEnabled(false);
     UnhookForm();
+    FreeSkinners();
 }

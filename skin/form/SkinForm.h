@@ -39,6 +39,7 @@ class TNCObject;
 class TCaptionButton;
 class TSkinControl;
 class TControl;
+class TWinControl;
 
 enum TSkinState : int {
     ssAttached = 0,   // waiting for SKINMSG_ATTACHED
@@ -148,6 +149,9 @@ public:
     void FreeFinishedSkinners();
     // SKINMSG_RESKINCONTROL: a new scroll skinner for the control whose window is given.
     void ReskinControl(HWND window);
+    // CM_WNDCREATED: a control of the form got a (new) window; it gets a skinner unless one
+    // has it. Skinners whose window is gone are freed first.
+    void ControlWindowCreated(TWinControl* control);
 
     // Caption buttons (SkinFormButtons.cpp): one per SysButtons record, same order.
     std::vector<std::unique_ptr<TCaptionButton>> CaptionButtons;

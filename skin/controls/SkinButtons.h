@@ -10,6 +10,7 @@
 #include "skin/controls/SkinControl.h"
 
 #include "framework/Handles.h"
+#include "skin/data/PixelBuffer.h"
 
 class TSkinButton : public TSkinControl {
     KELVORA_CLASS(TSkinButton)
@@ -23,6 +24,21 @@ public:
     void DrawSkin(HDC dc, const RECT& rect) override;
 
     uint8_t Transparent = 0;  // the face goes over the parent's image
+
+protected:
+    // The off-screen picture of the window's size, kept between paints (re-made only
+    // when the size changes).
+    PixelBuffer& FaceBuffer(int width, int height);
+    // Sets Transparent from the control's Tag and the skin's options.
+    void TakeTransparency();
+    // Clicks the control, or tells a bare window's parent with WM_COMMAND.
+    void RaiseClick();
+    // Draws the face and, through paint, whatever the subclass puts on it, in one blit.
+    void ComposeFace(HDC dc, const RECT& rect, int face, bool bareFontAlways,
+                     void (*paint)(TSkinButton& self, PixelBuffer& target, HDC bufferDc, int face, uint32_t colour));
+
+private:
+    PixelBuffer face_;
 };
 
 class TSkinBitButton : public TSkinButton {
@@ -50,6 +66,7 @@ public:
 
 private:
     uint8_t painting_ = 0;
+    bool downForPaint_ = false;  // "Down" as read by the paint under way
 };
 
 class TSkinMenuButton : public TSkinButton {
@@ -71,6 +88,9 @@ public:
 
     int32_t RememberedCheck = 0;  // BM_SETCHECK's wParam + 1; 0 = none
     uint8_t Transparent = 0;
+
+private:
+    PixelBuffer face_;
 };
 
 class TSkinRadioButton : public TSkinControl {
@@ -84,4 +104,7 @@ public:
     void DrawSkin(HDC dc, const RECT& rect) override;
 
     uint8_t Transparent = 0;
+
+private:
+    PixelBuffer face_;
 };

@@ -170,6 +170,7 @@ void SkinFormControls(TSkinForm& form, TCustomForm* parentForm) {
 void ClassifyControl(TSkinForm& form, TControl* control, TCustomForm* parentForm) {
     TSkinData* data = form.SkinData();
     if (!control || !data) return;
+    if (dynamic_cast<TScrollOverlay*>(control)) return;  // a part of a skinner, not a control to skin
     auto* win = dynamic_cast<TWinControl*>(control);
     if (control->Tag() == data->DisableTag) {
         // A disabled radio or check group keeps its buttons plain too.

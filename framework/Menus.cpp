@@ -3,11 +3,14 @@
 
 #include "framework/Controls.h"
 #include "framework/Forms.h"
+#include "framework/Graphics.h"
+#include "framework/ImageList.h"
 #include "framework/UtilWindow.h"
 
 #include <algorithm>
 #include <memory>
 #include <set>
+#include <unordered_set>
 
 namespace {
 std::set<unsigned>& UsedCommands() {
@@ -30,12 +33,102 @@ std::vector<TPopupMenu*>& PopupMenus() {
     static std::vector<TPopupMenu*> menus;
     return menus;
 }
+
+std::unordered_set<const TMenuItem*>& LiveItems() {
+    static std::unordered_set<const TMenuItem*> items;
+    return items;
+}
+
+// The system's menu font for measuring and drawing items.
+const TFont& MenuFont() {
+    static TFont font;
+    static bool made = false;
+    if (!made) {
+        made = true;
+        LOGFONTA log{};
+        if (SystemLogFont(TSystemFont::Menu, log)) font.AssignLogFont(log);
+    }
+    return font;
+}
+
+// The owner-drawn item a measure or draw message is about, when it is one of ours.
+TMenuItem* OwnerDrawnItem(UINT type, ULONG_PTR data) {
+    if (type != ODT_MENU) return nullptr;
+    auto* item = reinterpret_cast<TMenuItem*>(data);
+    return TMenuItem::IsLive(item) ? item : nullptr;
+}
+
+struct KeyName {
+    unsigned key;
+    const char* name;
+};
+constexpr KeyName kKeyNames[] = {
+    {VK_BACK, "BkSp"}, {VK_TAB, "Tab"}, {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"}, {VK_SPACE, "Space"},
+    {VK_PRIOR, "PgUp"}, {VK_NEXT, "PgDn"}, {VK_END, "End"}, {VK_HOME, "Home"}, {VK_LEFT, "Left"},
+    {VK_UP, "Up"}, {VK_RIGHT, "Right"}, {VK_DOWN, "Down"}, {VK_INSERT, "Ins"}, {VK_DELETE, "Del"},
+};
 }  // namespace
+
+std::string ShortCutToText(TShortCut shortCut) {
+    const unsigned key = shortCut & 0xFF;
+    std::string name;
+    if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) {
+        name = std::string(1, static_cast<char>(key));
+    } else if (key >= VK_F1 && key <= VK_F24) {
+        name = "F" + std::to_string(key - VK_F1 + 1);
+    } else {
+        for (const KeyName& k : kKeyNames)
+            if (k.key == key) name = k.name;
+    }
+    if (name.empty()) return {};
+    std::string text;
+    if (shortCut & scCtrl) text += "Ctrl+";
+    if (shortCut & scShift) text += "Shift+";
+    if (shortCut & scAlt) text += "Alt+";
+    return text + name;
+}
+
+bool HandleMenuItemMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message == WM_MEASUREITEM) {
+        auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        TMenuItem* item = mis ? OwnerDrawnItem(mis->CtlType, mis->itemData) : nullptr;
+        if (!item) return false;
+        WindowDc dc(nullptr);
+        TCanvas canvas(dc.get());
+        canvas.Font().Assign(MenuFont());
+        int width = 0;
+        int height = 0;
+        item->MeasureItem(canvas, width, height);
+        mis->itemWidth = static_cast<UINT>(std::max(width, 0));
+        mis->itemHeight = static_cast<UINT>(std::max(height, 0));
+        result = TRUE;
+        return true;
+    }
+    if (message == WM_DRAWITEM) {
+        auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        TMenuItem* item = dis ? OwnerDrawnItem(dis->CtlType, dis->itemData) : nullptr;
+        if (!item) return false;
+        TCanvas canvas(dis->hDC);
+        canvas.Font().Assign(MenuFont());
+        const int saved = SaveDC(dis->hDC);
+        item->DrawItem(canvas, dis->rcItem, (dis->itemState & ODS_SELECTED) != 0);
+        RestoreDC(dis->hDC, saved);
+        result = TRUE;
+        return true;
+    }
+    return false;
+}
 
 HWND PopupListWindow() {
     static std::unique_ptr<UtilWindow> window;
     if (!window) {
         window = std::make_unique<UtilWindow>([](TMessage& m) {
+            if (m.Msg == WM_MEASUREITEM || m.Msg == WM_DRAWITEM) {
+                LRESULT result = 0;
+                if (!HandleMenuItemMessage(m.Msg, m.WParam, m.LParam, result)) return false;
+                m.Result = result;
+                return true;
+            }
             if (m.Msg != WM_COMMAND || m.LParam != 0) return false;
             const unsigned command = LOWORD(m.WParam);
             // Copy: a click may free menus.
@@ -64,9 +157,10 @@ const TClassInfo& TMenuItem::StaticClass() {
     return info;
 }
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(NewCommand()) {}
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(NewCommand()) { LiveItems().insert(this); }
 
 TMenuItem::~TMenuItem() {
+    LiveItems().erase(this);
     if (parent_) parent_->Remove(this);
     for (TMenuItem* child : items_) child->parent_ = nullptr;
     items_.clear();
@@ -97,6 +191,66 @@ void TMenuItem::SetDefault(bool v) {
     if (v == default_) return;
     default_ = v;
     Changed();
+}
+
+void TMenuItem::SetShortCut(TShortCut v) {
+    if (v == shortCut_) return;
+    shortCut_ = v;
+    Changed();
+}
+
+bool TMenuItem::IsLive(const TMenuItem* item) { return item && LiveItems().count(item) != 0; }
+
+HMENU TMenuItem::ParentHandle() {
+    if (!parent_) return nullptr;
+    if (parent_->menu_) return parent_->handle_.get();
+    return parent_->borrowed_;
+}
+
+TCustomImageList* TMenuItem::ImageList() const {
+    const TMenu* menu = GetParentMenu();
+    return menu ? menu->Images() : nullptr;
+}
+
+void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height) {
+    // Room for the glyph column (images or the check mark), the caption and shortcut.
+    TCustomImageList* images = ImageList();
+    if (IsLine()) {
+        width = -2;
+        height = 5;
+    } else {
+        width = images ? 16 + 15 : -7;
+        height = images ? 16 + 3 : 3;
+        std::string text = caption_.empty() || caption_ == "&" ? caption_ + " " : caption_;
+        if (shortCut_) text += "\t" + ShortCutToText(shortCut_);
+        RECT r{0, 0, 0, 0};
+        canvas.DrawText(text, r, DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE);
+        width += r.right - r.left + 7;
+        height = std::max(height, static_cast<int>(r.bottom - r.top) + 6);
+    }
+    if (OnMeasureItem) OnMeasureItem(this, canvas, width, height);
+}
+
+void TMenuItem::DrawItem(TCanvas& canvas, const RECT& rect, bool selected) {
+    if (OnDrawItem) {
+        OnDrawItem(this, canvas, rect, selected);
+        return;
+    }
+    canvas.SetBrushColor(selected ? clHighlight : clMenu);
+    canvas.FillRect(rect);
+    if (IsLine()) {
+        RECT line{rect.left, rect.top + 4, rect.right, rect.bottom};
+        DrawEdge(canvas.Handle(), &line, EDGE_ETCHED, BF_TOP);
+        return;
+    }
+    canvas.Font().SetColor(!enabled_ ? clGrayText : selected ? clHighlightText : clMenuText);
+    if (default_) canvas.Font().SetStyle(static_cast<TFontStyles>(canvas.Font().Style() | fsBold));
+    RECT text{rect.left + 1 + 16 + 3, rect.top, rect.right - 1, rect.bottom};
+    canvas.DrawText(caption_, text, DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
+    if (shortCut_) {
+        RECT keys{text.left, rect.top, rect.right - 1 - 10, rect.bottom};
+        canvas.DrawText(ShortCutToText(shortCut_), keys, DT_RIGHT | DT_SINGLELINE | DT_VCENTER);
+    }
 }
 
 void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
@@ -165,7 +319,9 @@ void TMenuItem::AppendTo(HMENU menu) {
         TMenu* owner = GetParentMenu();
         const bool ownerDraw = owner && owner->OwnerDraw();
         if (ownerDraw) flags = (flags & ~MF_STRING) | MF_OWNERDRAW;
-        const char* text = ownerDraw ? reinterpret_cast<const char*>(child) : child->caption_.c_str();
+        std::string caption = child->caption_;
+        if (child->shortCut_) caption += "\t" + ShortCutToText(child->shortCut_);
+        const char* text = ownerDraw ? reinterpret_cast<const char*>(child) : caption.c_str();
         if (!child->items_.empty()) {
             HMENU sub = CreatePopupMenu();
             child->borrowed_ = sub;
@@ -200,6 +356,8 @@ TMenu::~TMenu() {
 }
 
 HMENU TMenu::Handle() {
+    // A shown menu keeps its handle: the system and its windows still refer to it.
+    if (holds_ > 0 && items_->handle_) return items_->handle_.get();
     if (!items_->handle_ || items_->dirty_) {
         items_->handle_.reset();  // destroys the submenus with it
         HMENU menu = CreateMenuHandle();
@@ -221,6 +379,27 @@ void TMenu::SetOwnerDraw(bool v) {
     ownerDraw_ = v;
     items_->dirty_ = true;
     MenuChanged();
+}
+
+void TMenu::SetImages(TCustomImageList* images) {
+    if (images == images_) return;
+    if (images_) images_->RemoveFreeNotification(this);
+    images_ = images;
+    if (images_) images_->FreeNotification(this);
+    items_->dirty_ = true;
+    MenuChanged();
+}
+
+void TMenu::SetRightToLeft(bool v) {
+    if (v == rightToLeft_) return;
+    rightToLeft_ = v;
+    items_->dirty_ = true;
+    MenuChanged();
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == images_) images_ = nullptr;
 }
 
 void TMenu::MenuChanged() {}
@@ -245,7 +424,10 @@ HMENU TPopupMenu::CreateMenuHandle() { return CreatePopupMenu(); }
 
 void TPopupMenu::Popup(int x, int y) {
     if (OnPopup) OnPopup(this);
-    TrackPopupMenu(Handle(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0, PopupListWindow(), nullptr);
+    HMENU menu = Handle();
+    HoldHandle();
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0, PopupListWindow(), nullptr);
+    ReleaseHandle();
 }
 
 // ---- TMainMenu ----

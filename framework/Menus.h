@@ -5,10 +5,26 @@
 #include "framework/Component.h"
 #include "framework/Handles.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 class TMenu;
+class TCanvas;
+class TCustomImageList;
+
+// A keyboard shortcut: virtual key in the low byte with the modifier bits below.
+using TShortCut = uint16_t;
+enum : TShortCut { scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000 };
+// "Ctrl+Shift+Alt+" before the key's name ("A", "F5", "Del", ...); empty for 0.
+std::string ShortCutToText(TShortCut shortCut);
+
+class TMenuItem;
+// Owner-drawn items: the item's own measuring has set width and height before the event
+// may change them; the draw event replaces the item's plain drawing.
+using TMenuMeasureItemEvent = std::function<void(TMenuItem* sender, TCanvas& canvas, int& width, int& height)>;
+using TMenuDrawItemEvent = std::function<void(TMenuItem* sender, TCanvas& canvas, const RECT& rect, bool selected)>;
 
 class TMenuItem : public TComponent {
     KELVORA_CLASS(TMenuItem)
@@ -29,6 +45,8 @@ public:
     void SetDefault(bool v);
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int v) { imageIndex_ = v; }
+    TShortCut ShortCut() const { return shortCut_; }
+    void SetShortCut(TShortCut v);
 
     // The command id sent with WM_COMMAND when the item is chosen.
     unsigned Command() const { return command_; }
@@ -48,8 +66,22 @@ public:
 
     // Runs OnClick when the item is enabled.
     virtual void Click();
+    // Owner drawing: the item's size in the canvas's font (then OnMeasureItem), and its
+    // picture (OnDrawItem, or a plain menu look when that is not set).
+    virtual void MeasureItem(TCanvas& canvas, int& width, int& height);
+    virtual void DrawItem(TCanvas& canvas, const RECT& rect, bool selected);
+    // The HMENU the item sits in (its parent's submenu or the menu's own), nullptr when
+    // the item is not in a menu.
+    HMENU ParentHandle();
+    // The image list of the item's menu, nullptr when it has none.
+    TCustomImageList* ImageList() const;
+    // Whether the item is a live menu item (owner-drawn items carry their pointer through
+    // the system: a menu shown while an item goes must not reach it).
+    static bool IsLive(const TMenuItem* item);
 
     TNotifyEvent OnClick;
+    TMenuMeasureItemEvent OnMeasureItem;
+    TMenuDrawItemEvent OnDrawItem;
 
 private:
     friend class TMenu;
@@ -62,6 +94,7 @@ private:
     bool visible_ = true;
     bool default_ = false;
     int imageIndex_ = -1;
+    TShortCut shortCut_ = 0;
     unsigned command_ = 0;
     TMenuItem* parent_ = nullptr;  // not owned
     TMenu* menu_ = nullptr;        // set on a menu's root item
@@ -85,6 +118,15 @@ public:
     TMenuItem* FindItem(unsigned command) { return items_->Find(command); }
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool v);
+    // Glyphs of the items (ImageIndex); not owned.
+    TCustomImageList* Images() const { return images_; }
+    void SetImages(TCustomImageList* images);
+    bool IsRightToLeft() const { return rightToLeft_; }
+    void SetRightToLeft(bool v);
+    // While a menu is shown its HMENU stays the same: changes are kept and the menu is
+    // rebuilt at the next Handle() after the last Release.
+    void HoldHandle() { ++holds_; }
+    void ReleaseHandle() { if (holds_ > 0) --holds_; }
 
 protected:
     friend class TMenuItem;
@@ -92,8 +134,12 @@ protected:
     virtual HMENU CreateMenuHandle() = 0;
 
 private:
+    void Notification(TComponent* component, TOperation operation) override;
     TMenuItem* items_ = nullptr;  // owned as a component of this menu
     bool ownerDraw_ = false;
+    bool rightToLeft_ = false;
+    TCustomImageList* images_ = nullptr;  // not owned
+    int holds_ = 0;
 };
 
 class TPopupMenu : public TMenu {
@@ -129,5 +175,9 @@ protected:
     void MenuChanged() override;
 };
 
-// The hidden window that receives the commands of open popup menus.
+// The hidden window that receives the commands of open popup menus and measures and draws
+// their owner-drawn items.
 HWND PopupListWindow();
+// WM_MEASUREITEM and WM_DRAWITEM of an owner-drawn menu item, for any window that owns a
+// shown menu: true (and result set) when the message was a live item's.
+bool HandleMenuItemMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -1,13 +1,337 @@
 #include "skin/controls/SkinMenus.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "framework/Graphics.h"
+#include "framework/ImageList.h"
+#include "framework/Menus.h"
+#include "framework/PrivateMessages.h"
+#include "skin/controls/MenuPainter.h"
+#include "skin/data/GdiAdapters.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinManager.h"
+
+namespace {
+
+// The system's menu font, regular and bold, made once.
+HFONT MenuFontHandle(bool bold) {
+    static FontHandle regular;
+    static FontHandle heavy;
+    static bool made = false;
+    if (!made) {
+        made = true;
+        LOGFONTA log{};
+        if (SystemLogFont(TSystemFont::Menu, log)) {
+            CPINFO codePage{};
+            if (log.lfCharSet == ANSI_CHARSET && GetCPInfo(CP_ACP, &codePage) && codePage.MaxCharSize > 1)
+                log.lfCharSet = DEFAULT_CHARSET;
+            regular.reset(CreateFontIndirectA(&log));
+            log.lfWeight = FW_BOLD;
+            heavy.reset(CreateFontIndirectA(&log));
+        }
+    }
+    return bold ? heavy.get() : regular.get();
+}
+
+// The system check mark (OBM_CHECK) as a mask, read once.
+struct CheckMark {
+    int width = 0;
+    int height = 0;
+    std::vector<bool> set;  // the mark's pixels (black in the monochrome bitmap)
+};
+
+const CheckMark& SystemCheckMark() {
+    static CheckMark mark;
+    static bool made = false;
+    if (made) return mark;
+    made = true;
+    BitmapHandle bitmap(LoadBitmapA(nullptr, MAKEINTRESOURCEA(32760)));  // OBM_CHECK
+    BITMAP info{};
+    if (!bitmap || !GetObjectA(bitmap.get(), sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0)
+        return mark;
+    PixelBuffer pixels(info.bmWidth, info.bmHeight);
+    {
+        BufferDc dc(pixels);
+        MemoryDcHandle src(CreateCompatibleDC(nullptr));
+        if (!dc || !src) return mark;
+        SelectScope selected(src.get(), bitmap.get());
+        SetTextColor(dc.get(), RGB(0, 0, 0));
+        SetBkColor(dc.get(), RGB(255, 255, 255));
+        BitBlt(dc.get(), 0, 0, info.bmWidth, info.bmHeight, src.get(), 0, 0, SRCCOPY);
+        dc.Pixels();
+    }
+    mark.width = info.bmWidth;
+    mark.height = info.bmHeight;
+    mark.set.resize(static_cast<size_t>(mark.width) * mark.height);
+    for (int y = 0; y < mark.height; ++y)
+        for (int x = 0; x < mark.width; ++x)
+            mark.set[static_cast<size_t>(y) * mark.width + x] = (pixels.Pixel(x, y) & 0xFFFFFF) == 0;
+    return mark;
+}
+
+class TGdiMenuItemRenderer : public TMenuItemRenderer {
+public:
+    TGdiMenuItemRenderer(TCustomImageList* images, int imageIndex) : images_(images), imageIndex_(imageIndex) {}
+
+    TExtent MeasureText(const std::string& text, bool bold) const override {
+        static MemoryDcHandle dc(CreateCompatibleDC(nullptr));
+        if (!dc) return {};
+        SelectScope font(dc.get(), MenuFontHandle(bold));
+        RECT r{0, 0, 0, 0};
+        ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r,
+                    DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE);
+        return {r.right - r.left, r.bottom - r.top};
+    }
+    void PaintText(PixelBuffer& target, const std::string& text, const TRect& rect, uint32_t rgb, bool bold,
+                   unsigned format) override {
+        BufferDc dc(target);
+        if (!dc) return;
+        SelectScope font(dc.get(), MenuFontHandle(bold));
+        SetBkMode(dc.get(), TRANSPARENT);
+        SetTextColor(dc.get(), rgb);
+        RECT r = ToRECT(rect);
+        ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, format);
+        dc.Pixels();
+    }
+    void PaintImage(PixelBuffer& target, int x, int y, bool) override {
+        if (!images_) return;
+        BufferDc dc(target);
+        if (!dc) return;
+        images_->Draw(dc.get(), x, y, imageIndex_);
+        dc.Pixels();
+    }
+    TExtent CheckMarkSize() const override {
+        const CheckMark& mark = SystemCheckMark();
+        return {mark.width, mark.height};
+    }
+    void PaintCheckMark(PixelBuffer& target, int x, int y, uint32_t rgb) override {
+        const CheckMark& mark = SystemCheckMark();
+        const uint32_t pixel = PixelFromColour(rgb);
+        for (int j = 0; j < mark.height; ++j)
+            for (int i = 0; i < mark.width; ++i)
+                if (mark.set[static_cast<size_t>(j) * mark.width + i]) target.SetPixel(x + i, y + j, pixel);
+    }
+
+private:
+    TCustomImageList* images_;
+    int imageIndex_;
+};
+
+// The skin data component is still registered and has a skin (it may have gone while a
+// menu kept its handlers).
+bool Usable(const TSkinData* data) {
+    TSkinManager* manager = TSkinManager::Instance();
+    if (!data || !manager) return false;
+    const auto& list = manager->SkinDataList();
+    return std::find(list.begin(), list.end(), data) != list.end() && !data->NoSkinLoaded();
+}
+
+// One item picture at a time, kept between items of the same size.
+PixelBuffer& ItemBuffer(int width, int height) {
+    static PixelBuffer buffer;
+    if (buffer.Width() != width || buffer.Height() != height) buffer = PixelBuffer(width, height);
+    return buffer;
+}
+
+void ForEachItem(TMenuItem* item, const std::function<void(TMenuItem*)>& f) {
+    for (int i = 0; i < item->Count(); ++i) {
+        f(item->Items(i));
+        ForEachItem(item->Items(i), f);
+    }
+}
+
+}  // namespace
+
+// ---- TSkinPopupMenu ----
+
 const TClassInfo& TSkinPopupMenu::StaticClass() {
     static const TClassInfo info("TSkinPopupMenu", &TObject::StaticClass());
     return info;
 }
 
 TSkinPopupMenu::TSkinPopupMenu() = default;
-TSkinPopupMenu::~TSkinPopupMenu() = default;
-void TSkinPopupMenu::Attach(HWND, TSkinData*, HMENU) {}
-void TSkinPopupMenu::Detach() {}
-void InstallMenuItemHandlers(TMenu&, TSkinData*) {}
-void RemoveMenuItemHandlers(TMenu&) {}
+TSkinPopupMenu::~TSkinPopupMenu() { Detach(); }
+
+void TSkinPopupMenu::Attach(HWND window, TSkinData* skinData, HMENU menu) {
+    Detach();
+    window_ = window;
+    skinData_ = skinData;
+    Menu = menu;
+    Drawn = 0;
+    subclass_ = TWindowSubclass(window, [this](TMessage& m, const TWndMethod& next) { Dispatch(m, next); });
+}
+
+void TSkinPopupMenu::Detach() {
+    if (region_) region_.reset();
+    subclass_.Reset();
+    background_ = PixelBuffer();
+}
+
+bool TSkinPopupMenu::CanPaint() const {
+    return skinData_ && Usable(skinData_) && HasMenuBackground(skinData_->Skin());
+}
+
+void TSkinPopupMenu::Dispatch(TMessage& m, const TWndMethod& next) {
+    if (m.Msg == SKINMSG_QUERY) {
+        m.Result = 1;
+        return;
+    }
+    TSkinManager* manager = TSkinManager::Instance();
+    if (!manager || !manager->SkinningOn) {
+        next(m);
+        return;
+    }
+    switch (m.Msg) {
+        case WM_DESTROY:
+            Detach();
+            next(m);
+            break;
+        case WM_ERASEBKGND: EraseBackground(m, next); break;
+        case WM_NCPAINT: PaintFrame(m, next); break;
+        case WM_PAINT: Paint(m, next); break;
+        case WM_PRINTCLIENT:
+            if (CanPaint())
+                PaintClient(reinterpret_cast<HDC>(m.WParam), next, m.LParam);
+            else
+                next(m);
+            break;
+        default: next(m); break;
+    }
+}
+
+void TSkinPopupMenu::EraseBackground(TMessage& m, const TWndMethod& next) {
+    // The items and the background are painted together with the client; erasing first
+    // would only flicker.
+    if (!skinData_ || !SkinHas(skinData_->Options, xoMenuBG)) next(m);
+    m.Result = 1;
+}
+
+void TSkinPopupMenu::MakeBackground() {
+    RECT r{};
+    GetWindowRect(window_, &r);
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    if (background_.Width() == w && background_.Height() == h) return;
+    background_ = MenuBackgroundPicture(skinData_->Skin(), w, h);
+}
+
+void TSkinPopupMenu::PaintFrame(TMessage& m, const TWndMethod& next) {
+    if (m.WParam != 1 || !CanPaint()) {
+        next(m);
+        return;
+    }
+    WindowDc dc(window_, true);
+    if (!dc.get()) return;
+    MakeBackground();
+    BufferDc src(background_);
+    if (!src) return;
+    const int w = background_.Width();
+    const int h = background_.Height();
+    // Only the 3-pixel frame: the items inside are the client painting's.
+    ExcludeClipRect(dc.get(), kMenuFrameWidth, kMenuFrameWidth, w - kMenuFrameWidth, h - kMenuFrameWidth);
+    BitBlt(dc.get(), 0, 0, w, h, src.get(), 0, 0, SRCCOPY);
+    m.Result = 0;
+}
+
+void TSkinPopupMenu::PaintClient(HDC dc, const TWndMethod& next, LPARAM flags) {
+    MakeBackground();
+    {
+        BufferDc src(background_);
+        if (src) BitBlt(dc, 0, 0, background_.Width(), background_.Height(), src.get(), 0, 0, SRCCOPY);
+    }
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    RegionHandle clip(CreateRectRgn(kMenuFrameWidth, kMenuFrameWidth, background_.Width() - kMenuFrameWidth,
+                                    background_.Height() - kMenuFrameWidth));
+    SelectClipRgn(dc, clip.get());
+    // The menu draws its items over the background, inside the frame.
+    TMessage print{WM_PRINTCLIENT, reinterpret_cast<uintptr_t>(dc), flags, 0};
+    next(print);
+    SelectClipRgn(dc, nullptr);
+    SetBkMode(dc, oldMode);
+}
+
+void TSkinPopupMenu::Paint(TMessage& m, const TWndMethod& next) {
+    // The menu paints its window itself rather than through WM_PRINTCLIENT: the same client
+    // painting on the paint DC.
+    if (!CanPaint()) {
+        next(m);
+        return;
+    }
+    PAINTSTRUCT ps{};
+    HDC dc = BeginPaint(window_, &ps);
+    if (dc) PaintClient(dc, next, PRF_CLIENT | PRF_ERASEBKGND);
+    EndPaint(window_, &ps);
+    m.Result = 0;
+}
+
+// ---- item handlers ----
+
+void MeasureSkinnedMenuItem(TMenuItem& item, TSkinData* skinData, int& width) {
+    const bool hasImages = item.ImageList() != nullptr;
+    width = SkinnedMenuItemWidth(width, Usable(skinData) ? &skinData->Skin() : nullptr, hasImages);
+}
+
+void DrawSkinnedMenuItem(TMenuItem& item, TSkinData* skinData, HDC dc, const RECT& rect, bool selected) {
+    const int w = rect.right - rect.left;
+    const int h = rect.bottom - rect.top;
+    if (w <= 0 || h <= 0) return;
+    HMENU parent = item.ParentHandle();
+    TSkinManager* manager = TSkinManager::Instance();
+    const PixelBuffer* background = nullptr;
+    TRect itemRect = ToTRect(rect);  // in the popup window's coordinates, where its background lies
+    if (manager) {
+        manager->MarkPopupsDrawn();
+        manager->AssignMenuHandle(parent);
+        if (TSkinPopupMenu* popup = manager->PopupSkinnerOf(parent)) {
+            if (!popup->Background().Empty()) background = &popup->Background();
+            RECT window{};
+            POINT client{0, 0};
+            if (GetWindowRect(popup->Window(), &window) && ClientToScreen(popup->Window(), &client))
+                itemRect = itemRect.Offset(client.x - window.left, client.y - window.top);
+        }
+    }
+    if (!Usable(skinData)) {
+        // The skin went: the item stays readable in the system's colours.
+        FillRect(dc, &rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
+        return;
+    }
+    TMenuItemLook look;
+    look.caption = item.Caption();
+    look.shortcut = ShortCutToText(item.ShortCut());
+    look.selected = selected;
+    look.enabled = item.Enabled();
+    look.checked = item.Checked();
+    look.isDefault = item.Default();
+    TMenu* menu = item.GetParentMenu();
+    look.rightToLeft = menu && menu->IsRightToLeft();
+    TCustomImageList* images = item.ImageList();
+    look.hasImageList = images != nullptr;
+    look.hasImage = images && item.ImageIndex() >= 0 && item.ImageIndex() < images->Count();
+
+    PixelBuffer& picture = ItemBuffer(w, h);
+    TGdiMenuItemRenderer renderer(images, item.ImageIndex());
+    PaintMenuItem(picture, skinData->Skin(), look, itemRect, background, renderer);
+    BufferDc src(picture);
+    if (src) BitBlt(dc, rect.left, rect.top, w, h, src.get(), 0, 0, SRCCOPY);
+}
+
+void InstallMenuItemHandlers(TMenu& menu, TSkinData* skinData) {
+    menu.SetOwnerDraw(true);
+    ForEachItem(menu.Items(), [skinData](TMenuItem* item) {
+        item->OnMeasureItem = [skinData](TMenuItem* sender, TCanvas&, int& width, int&) {
+            MeasureSkinnedMenuItem(*sender, skinData, width);
+        };
+        item->OnDrawItem = [skinData](TMenuItem* sender, TCanvas& canvas, const RECT& rect, bool selected) {
+            DrawSkinnedMenuItem(*sender, skinData, canvas.Handle(), rect, selected);
+        };
+    });
+}
+
+void RemoveMenuItemHandlers(TMenu& menu) {
+    ForEachItem(menu.Items(), [](TMenuItem* item) {
+        item->OnMeasureItem = nullptr;
+        item->OnDrawItem = nullptr;
+    });
+    menu.SetOwnerDraw(false);
+}

@@ -18,12 +18,14 @@
 #include "framework/Component.h"
 #include "framework/Handles.h"
 #include "framework/WindowHook.h"
+#include "skin/data/PixelBuffer.h"
 #include "skin/form/NcButtons.h"
 
 class TMenu;
 class TMenuItem;
 class TSkinData;
 class TSkinForm;
+struct TMessage;
 
 class TSkinPopupMenu : public TObject {
     KELVORA_CLASS(TSkinPopupMenu)
@@ -34,15 +36,35 @@ public:
     void Detach();
 
     HWND Window() const { return window_; }
+    bool Attached() const { return subclass_.Active(); }
+    // The MenuBackground picture made for the window's size at the last paint (window
+    // coordinates, frame included); empty before the first paint.
+    const PixelBuffer& Background() const { return background_; }
     HMENU Menu = nullptr;  // 0 until an item of its menu is drawn
     uint8_t Drawn = 0;
 
 private:
+    void Dispatch(TMessage& m, const TWndMethod& next);
+    // Whether the skin can paint the window now (a MenuBackground image, not loading).
+    bool CanPaint() const;
+    void MakeBackground();
+    void PaintFrame(TMessage& m, const TWndMethod& next);
+    void PaintClient(HDC dc, const TWndMethod& next, LPARAM flags);
+    void Paint(TMessage& m, const TWndMethod& next);
+    void EraseBackground(TMessage& m, const TWndMethod& next);
+
     HWND window_ = nullptr;
     TSkinData* skinData_ = nullptr;
     TWindowSubclass subclass_;
+    PixelBuffer background_;
+    RegionHandle region_;  // a window shape, when one was given
 };
 
-// Owner drawing for a framework menu's items (and switching it off again).
+// Owner drawing for a framework menu's items (and switching it off again): the menu is
+// made owner-drawn and each item, sub-items included, gets the skinned measure and draw
+// handlers.
 void InstallMenuItemHandlers(TMenu& menu, TSkinData* skinData);
 void RemoveMenuItemHandlers(TMenu& menu);
+// The skinned measure and draw of one item (what the installed handlers run).
+void MeasureSkinnedMenuItem(TMenuItem& item, TSkinData* skinData, int& width);
+void DrawSkinnedMenuItem(TMenuItem& item, TSkinData* skinData, HDC dc, const RECT& rect, bool selected);

@@ -6,6 +6,7 @@
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "framework/PrivateMessages.h"
+#include "skin/controls/SkinMenus.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinRules.h"
 #include "skin/form/SkinForm.h"
@@ -72,6 +73,7 @@ TSkinManager::~TSkinManager() {
         formSkinners_.erase(formSkinners_.begin());
         if (skinner) skinner->Detach();
     }
+    FreePopupSkinners();
     skinDataList_.clear();
     hook_.reset();
     g_shuttingDown = true;
@@ -106,21 +108,74 @@ void TSkinManager::OnCreateWindow(HWND window, const CBT_CREATEWNDA& create) {
     const std::string className = WindowClass(window);
     // A size grip ("ScrollBar" with SBS_SIZEGRIP) is classified as a bare window by its
     // parent's form skinner; nothing takes it until the control skinners exist.
-    if (!(style & WS_CHILD) && className == "#32768") PopupMenuQualifies(window);
+    if (!(style & WS_CHILD) && className == "#32768" && !FindPopupSkinner(window)) {
+        if (TSkinData* data = PopupMenuQualifies(window)) {
+            popupSkinners_.push_back(std::make_unique<TSkinPopupMenu>());
+            TSkinPopupMenu& skinner = *popupSkinners_.back();
+            skinner.Attach(window, data, nullptr);
+            skinner.Drawn = PopupFlag;
+        }
+    }
     if (create.lpcs->dwExStyle & WS_EX_MDICHILD) SkinWindow(window);
 }
 
-bool TSkinManager::PopupMenuQualifies(HWND window) const {
-    if (!SkinningOn || AnswersQuery(window)) return false;
+TSkinData* TSkinManager::PopupMenuQualifies(HWND window) const {
+    if (!SkinningOn || AnswersQuery(window)) return nullptr;
     TSkinData* data = ChooseSkinData(window);
-    if (!data || data->NoSkinLoaded() || !PopupKindAllowed(PopupKind, data->SkinControls)) return false;
-    // The popup-menu skinner is made and attached here once it exists.
-    return true;
+    if (!data || data->NoSkinLoaded() || !PopupKindAllowed(PopupKind, data->SkinControls)) return nullptr;
+    return data;
 }
 
-void TSkinManager::OnDestroyWindow(HWND) {
-    // Popup-menu skinners are detached here once they exist; form skinners mark
-    // themselves finished at WM_NCDESTROY and are purged later.
+void TSkinManager::OnDestroyWindow(HWND window) {
+    // Form skinners mark themselves finished at WM_NCDESTROY and are purged later; a popup
+    // skinner goes with its window, and the last one resets what the next menu is.
+    for (size_t i = 0; i < popupSkinners_.size(); ++i) {
+        if (popupSkinners_[i]->Window() != window) continue;
+        std::unique_ptr<TSkinPopupMenu> skinner = std::move(popupSkinners_[i]);
+        popupSkinners_.erase(popupSkinners_.begin() + static_cast<std::ptrdiff_t>(i));
+        skinner->Detach();
+        if (popupSkinners_.empty()) {
+            PopupKind = pkPopupMenu;
+            PopupFlag = 0;
+        }
+        break;
+    }
+}
+
+void TSkinManager::FreePopupSkinners() {
+    while (!popupSkinners_.empty()) {
+        std::unique_ptr<TSkinPopupMenu> skinner = std::move(popupSkinners_.back());
+        popupSkinners_.pop_back();
+        skinner->Detach();
+    }
+}
+
+TSkinPopupMenu* TSkinManager::FindPopupSkinner(HWND window) const {
+    for (const auto& skinner : popupSkinners_)
+        if (skinner->Window() == window) return skinner.get();
+    return nullptr;
+}
+
+TSkinPopupMenu* TSkinManager::PopupSkinnerOf(HMENU menu) const {
+    if (!menu) return nullptr;
+    for (const auto& skinner : popupSkinners_)
+        if (skinner->Menu == menu) return skinner.get();
+    return nullptr;
+}
+
+void TSkinManager::MarkPopupsDrawn() {
+    for (auto& skinner : popupSkinners_) skinner->Drawn = 1;
+}
+
+void TSkinManager::AssignMenuHandle(HMENU menu) {
+    // A menu already shown keeps its skinner: an item of an open parent menu drawn again
+    // (the pointer moving back to it) must not hand its handle to a newer submenu's.
+    if (!menu || PopupSkinnerOf(menu)) return;
+    for (size_t i = popupSkinners_.size(); i-- > 0;) {
+        if (popupSkinners_[i]->Menu) continue;
+        popupSkinners_[i]->Menu = menu;
+        return;
+    }
 }
 
 void TSkinManager::OnActivate(HWND window) {

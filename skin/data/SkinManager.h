@@ -22,6 +22,7 @@
 class TCustomForm;
 class TSkinData;
 class TSkinForm;
+class TSkinPopupMenu;
 class TTimer;
 
 enum TSkinAction : int32_t {
@@ -79,6 +80,17 @@ public:
     void ForgetFormSkinner(TSkinForm* skinner);
     const std::vector<TUnowned<TSkinForm>>& FormSkinners() const { return formSkinners_; }
 
+    // Popup-menu skinners, one per open menu window, oldest first.
+    const std::vector<std::unique_ptr<TSkinPopupMenu>>& PopupSkinners() const { return popupSkinners_; }
+    TSkinPopupMenu* FindPopupSkinner(HWND window) const;
+    // The skinner showing this menu handle, or null.
+    TSkinPopupMenu* PopupSkinnerOf(HMENU menu) const;
+    // An item was drawn: every popup skinner is marked drawn.
+    void MarkPopupsDrawn();
+    // Gives the menu handle to the newest popup skinner that has none yet, unless a skinner
+    // shows that menu already.
+    void AssignMenuHandle(HMENU menu);
+
     // State shared with the skinners.
     bool SkinningOn = false;
     bool EnumeratingForms = false;
@@ -110,8 +122,9 @@ private:
     void OnCreateWindow(HWND window, const CBT_CREATEWNDA& create);
     void OnDestroyWindow(HWND window);
     void OnActivate(HWND window);
-    // Whether the menu window about to open would get a popup-menu skinner.
-    bool PopupMenuQualifies(HWND window) const;
+    // The skin data for the menu window about to open, when it gets a popup-menu skinner.
+    TSkinData* PopupMenuQualifies(HWND window) const;
+    void FreePopupSkinners();
     // Takes entry `index` out of the list and frees it (detached first when asked).
     void FreeFormSkinner(size_t index, bool detach);
     void FreeFinishedSkinners();
@@ -127,6 +140,7 @@ private:
     // its window until it is purged.
     std::vector<TUnowned<TSkinForm>> formSkinners_;
     std::vector<TSkinData*> skinDataList_;
+    std::vector<std::unique_ptr<TSkinPopupMenu>> popupSkinners_;
     int windowsSkinned_ = 0;
 };
 

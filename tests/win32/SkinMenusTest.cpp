@@ -1,0 +1,160 @@
+// Popup menus with our skin: a menu opened on a skinned form gets a popup skinner that
+// answers the query, paints the MenuBackground frame and draws the items in the MenuItem
+// look; the skinner goes with the menu window and the manager's popup kind is reset.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "framework/Forms.h"
+#include "framework/Menus.h"
+#include "framework/PrivateMessages.h"
+#include "skin/controls/MenuPainter.h"
+#include "skin/controls/SkinMenus.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinManager.h"
+#include "skin/data/SkinReader.h"
+#include "tests/win32/SkinTestSupport.h"
+
+namespace {
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        Application->ProcessMessages();
+    }
+    return true;
+}
+
+// Runs while a menu's modal loop runs: the test's step, called on every tick until it
+// says it is done (then the menu is closed).
+std::function<bool()> g_whileOpen;
+void CALLBACK MenuTick(HWND, UINT, UINT_PTR id, DWORD) {
+    if (!g_whileOpen || g_whileOpen()) {
+        KillTimer(nullptr, id);
+        g_whileOpen = nullptr;
+        EndMenu();
+    }
+}
+
+HWND OpenMenuWindow() {
+    HWND w = FindWindowA("#32768", nullptr);
+    return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+uint32_t ScreenColour(HWND window, int x, int y) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    WindowDc screen(nullptr);
+    return GetPixel(screen.get(), r.left + x, r.top + y) & 0xFFFFFF;
+}
+
+class SkinMenus : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TSkinManager::Destroy();
+        host = MakeUnowned<TForm>();
+        data = MakeComponent<TSkinData>(host.get());
+        data->SetLoading(true);
+        data->FormScope = sfMainform;
+        data->SetActive(true);
+        const std::vector<uint8_t> stream = WriteSkinStream(OurPackage());
+        data->ReadSkinStream(stream.data(), stream.size());
+        data->Loaded();
+        manager = TSkinManager::Instance();
+        ASSERT_NE(manager, nullptr);
+        ASSERT_TRUE(data->Skin().MenuItem && HasMenuBackground(data->Skin()));
+        host->SetBounds(60, 60, 320, 220);
+        host->Show();
+        ASSERT_TRUE(PumpUntil([&] { return manager->FindFormSkinner(host->Handle()) != nullptr; }, 3000));
+        menu = MakeComponent<TPopupMenu>(host.get());
+        for (const char* caption : {"显示窗口", "-", "退出程序"}) {
+            TMenuItem* item = MakeComponent<TMenuItem>(host.get());
+            item->SetCaption(caption);
+            menu->Items()->Add(item);
+        }
+        InstallMenuItemHandlers(*menu, data);
+    }
+    void TearDown() override {
+        g_whileOpen = nullptr;
+        TSkinManager::Destroy();
+        host.reset();
+    }
+    // Opens the menu; step runs inside its loop until it returns true, then it closes.
+    void WithOpenMenu(std::function<bool()> step) {
+        g_whileOpen = std::move(step);
+        SetTimer(nullptr, 0, 30, MenuTick);
+        SetForegroundWindow(host->Handle());
+        menu->Popup(120, 120);
+    }
+    TUnowned<TForm> host;
+    TSkinData* data = nullptr;
+    TSkinManager* manager = nullptr;
+    TPopupMenu* menu = nullptr;
+};
+
+TEST_F(SkinMenus, PopupGetsSkinnerWithFrameAndSkinnedItemsThenGoesWithItsWindow) {
+    manager->PopupKind = pkMainMenuDropDown;
+    manager->PopupFlag = 1;
+    HWND seen = nullptr;
+    LRESULT query = 0;
+    TSkinPopupMenu* skinner = nullptr;
+    uint32_t border = 0, expectedBorder = 1, item = 0, expectedItem = 1;
+    const DWORD start = GetTickCount();
+    WithOpenMenu([&] {
+        if (GetTickCount() - start > 5000) return true;
+        HWND w = OpenMenuWindow();
+        if (!w) return false;
+        skinner = manager->FindPopupSkinner(w);
+        // Painted: the items have handed their menu to the skinner.
+        if (!skinner || skinner->Menu != menu->Handle() || skinner->Background().Empty()) return false;
+        seen = w;
+        query = SendMessageA(w, SKINMSG_QUERY, 0, 0);
+        border = ScreenColour(w, 1, 1);
+        expectedBorder = ColourFromPixel(skinner->Background().Pixel(1, 1));
+        // The first item's middle row, left of its text: the MenuItem cell, not the system's
+        // menu colour.
+        RECT first{};
+        GetMenuItemRect(nullptr, menu->Handle(), 0, &first);
+        RECT wr{};
+        GetWindowRect(w, &wr);
+        const int y = (first.top + first.bottom) / 2 - wr.top;
+        item = ScreenColour(w, first.left - wr.left + 2, y);
+        expectedItem = GetSysColor(COLOR_MENU);
+        return true;
+    });
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(query, 1);
+    EXPECT_EQ(border, expectedBorder);
+    EXPECT_NE(item, expectedItem);
+    // The menu window is gone: so is its skinner, and the next menu is a plain popup again.
+    ASSERT_TRUE(PumpUntil([&] { return manager->PopupSkinners().empty(); }, 3000));
+    EXPECT_EQ(manager->PopupKind, pkPopupMenu);
+    EXPECT_EQ(manager->PopupFlag, 0);
+}
+
+TEST_F(SkinMenus, ItemFreedWhileMenuShownIsNotDrawnAndHandleStaysTheSame) {
+    HMENU shown = menu->Handle();
+    bool sameHandle = false;
+    const DWORD start = GetTickCount();
+    WithOpenMenu([&] {
+        if (GetTickCount() - start > 5000) return true;
+        HWND w = OpenMenuWindow();
+        if (!w) return false;
+        // A change while the menu is up keeps its handle; the freed item's draw requests
+        // (its pointer still in the system's menu) are ignored.
+        TMenuItem* last = menu->Items()->Items(menu->Items()->Count() - 1);
+        host->DestroyComponent(last);
+        sameHandle = menu->Handle() == shown;
+        RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        return true;
+    });
+    EXPECT_TRUE(sameHandle);
+    EXPECT_NE(menu->Handle(), shown);  // rebuilt once the menu closed
+    EXPECT_EQ(menu->Items()->Count(), 2);
+}
+
+}  // namespace

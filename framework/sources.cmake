@@ -11,3 +11,4 @@ kelvora_win32(FileIoWin32.cpp Graphics.cpp WindowHook.cpp UtilWindow.cpp Control
               CustomControl.cpp StdCtrls.cpp GroupBoxLabel.cpp ComCtrls.cpp ExtCtrls.cpp Menus.cpp Form.cpp
               Application.cpp)
 kelvora_win32(ImageList.cpp HintWindow.cpp)
+kelvora_win32(CheckBoxes.cpp)

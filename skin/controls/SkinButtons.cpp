@@ -294,15 +294,16 @@ void TSkinButton::ComposeFace(HDC dc, const RECT& rect, int face, bool bareFontA
         PaintButtonFrame(target, element, face, ColourToRGB(data->Skin().ButtonFace()), nullptr);
     }
 
+    // A control's own font and colour; a bare window's WM_GETFONT font in the skin's
+    // button text colour. Glyph buttons ask the window for its font first.
     HFONT font = nullptr;
     TColour base = data->Skin().ButtonText();
     TFont* controlFont = ControlFont(*this);
-    if (controlFont && !bareFontAlways) {
-        font = controlFont->Handle();
-        base = controlFont->Color();
-    } else {
+    if ((bareFontAlways || !controlFont) && Handle())
         font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-        if (controlFont) base = controlFont->Color();
+    if (controlFont) {
+        if (!font) font = controlFont->Handle();
+        base = controlFont->Color();
     }
     if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SelectScope selectFont(bdc, font);

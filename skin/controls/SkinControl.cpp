@@ -346,6 +346,9 @@ void TSkinControl::SkinnerWndProc(TMessage& m, const TWndMethod& next) {
         return;
     }
     if (!SkinActive) {
+        // Switched off, the skinner still learns that its window is gone, so that the form
+        // skinner frees it instead of keeping it with a dead handle.
+        if (m.Msg == WM_NCDESTROY) State = skDestroyed;
         CallOldProc(m);
         return;
     }

@@ -12,6 +12,7 @@
 #include "framework/PrivateMessages.h"
 #include "skin/controls/MenuPainter.h"
 #include "skin/controls/SkinMenus.h"
+#include "skin/data/FrameDraw.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinManager.h"
 #include "skin/data/SkinReader.h"
@@ -102,7 +103,13 @@ TEST_F(SkinMenus, PopupGetsSkinnerWithFrameAndSkinnedItemsThenGoesWithItsWindow)
     HWND seen = nullptr;
     LRESULT query = 0;
     TSkinPopupMenu* skinner = nullptr;
-    uint32_t border = 0, expectedBorder = 1, item = 0, expectedItem = 1;
+    uint32_t border = 0, expectedBorder = 1, item = 0;
+    // The selected cell's middle colour in the skin's MenuItem image.
+    const TDataSkinObject& cells = *data->Skin().MenuItem;
+    const TRect selectedCell = FrameRect(cells.Image, false, 5, 4);
+    const uint32_t expectedItem = ColourFromPixel(
+        cells.Image.Pixel((selectedCell.left + selectedCell.right) / 2, (selectedCell.top + selectedCell.bottom) / 2));
+    bool keyed = false;
     const DWORD start = GetTickCount();
     WithOpenMenu([&] {
         if (GetTickCount() - start > 5000) return true;
@@ -115,21 +122,23 @@ TEST_F(SkinMenus, PopupGetsSkinnerWithFrameAndSkinnedItemsThenGoesWithItsWindow)
         query = SendMessageA(w, SKINMSG_QUERY, 0, 0);
         border = ScreenColour(w, 1, 1);
         expectedBorder = ColourFromPixel(skinner->Background().Pixel(1, 1));
-        // The first item's middle row, left of its text: the MenuItem cell, not the system's
-        // menu colour.
+        if (!keyed) {
+            keyed = true;  // selects the first item
+            PostMessageA(w, WM_KEYDOWN, VK_DOWN, 1);
+            return false;
+        }
+        // The selected first item, right of its text: the selected MenuItem cell.
         RECT first{};
         GetMenuItemRect(nullptr, menu->Handle(), 0, &first);
         RECT wr{};
         GetWindowRect(w, &wr);
-        const int y = (first.top + first.bottom) / 2 - wr.top;
-        item = ScreenColour(w, first.left - wr.left + 2, y);
-        expectedItem = GetSysColor(COLOR_MENU);
-        return true;
+        item = ScreenColour(w, first.right - wr.left - 8, (first.top + first.bottom) / 2 - wr.top);
+        return item == expectedItem;
     });
     ASSERT_NE(seen, nullptr);
     EXPECT_EQ(query, 1);
     EXPECT_EQ(border, expectedBorder);
-    EXPECT_NE(item, expectedItem);
+    EXPECT_EQ(item, expectedItem);
     // The menu window is gone: so is its skinner, and the next menu is a plain popup again.
     ASSERT_TRUE(PumpUntil([&] { return manager->PopupSkinners().empty(); }, 3000));
     EXPECT_EQ(manager->PopupKind, pkPopupMenu);

@@ -163,8 +163,16 @@ TSkinButton::TSkinButton(TComponent* owner) : TSkinControl(owner) {}
 TSkinButton::~TSkinButton() = default;
 
 PixelBuffer& TSkinButton::FaceBuffer(int width, int height) {
-    if (face_.Width() != width || face_.Height() != height) face_ = PixelBuffer(width, height);
+    if (face_.Width() != width || face_.Height() != height) {
+        faceDc_.reset();
+        face_ = PixelBuffer(width, height);
+    }
     return face_;
+}
+
+HDC TSkinButton::FaceDc() {
+    if (!faceDc_) faceDc_ = std::make_unique<BufferDc>(face_);
+    return *faceDc_ ? faceDc_->get() : nullptr;
 }
 
 void TSkinButton::TakeTransparency() {
@@ -281,14 +289,14 @@ void TSkinButton::ComposeFace(HDC dc, const RECT& rect, int face, bool bareFontA
     if (element.Image.Empty()) return;
 
     PixelBuffer& target = FaceBuffer(width, height);
-    BufferDc bufferDc(target);
-    if (!bufferDc) return;
-    HDC bdc = bufferDc.get();
+    HDC bdc = FaceDc();
+    if (!bdc) return;
+    GdiFlush();  // the last paint's text is in the pixels before they are drawn over
     if (Transparent && Control()) {
         // The parent's picture first; the frame goes over it.
         PaintParentImage(Control(), bdc);
-        PixelBuffer& under = bufferDc.Pixels();
-        PixelBuffer copy = under.Clone();
+        GdiFlush();
+        PixelBuffer copy = target.Clone();
         PaintButtonFrame(target, element, face, 0, &copy);
     } else {
         PaintButtonFrame(target, element, face, ColourToRGB(data->Skin().ButtonFace()), nullptr);
@@ -459,9 +467,8 @@ void TSkinSpeedButton::DrawSkin(HDC dc, const RECT& rect) {
     if (flat && face != bfPressed && face != bfHot && data) {
         // A flat button at rest shows only what is under it, with its glyph and caption.
         PixelBuffer& target = FaceBuffer(rect.right - rect.left, rect.bottom - rect.top);
-        BufferDc bufferDc(target);
-        if (bufferDc && GraphicControl && GraphicControl->Parent()) {
-            HDC bdc = bufferDc.get();
+        HDC bdc = FaceDc();
+        if (bdc && GraphicControl && GraphicControl->Parent()) {
             {
                 SaveDcScope saved(bdc);
                 OffsetViewportOrgEx(bdc, -GraphicControl->Left(), -GraphicControl->Top(), nullptr);
@@ -471,7 +478,8 @@ void TSkinSpeedButton::DrawSkin(HDC dc, const RECT& rect) {
             SelectScope selectFont(bdc, font ? font->Handle() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
             uint32_t colour = ColourToRGB(ButtonTextColour(data->Skin().Buttons, face,
                                                            font ? font->Color() : data->Skin().ButtonText(), kBtnShadow));
-            PaintGlyphButton(*this, GlyphProperty, bufferDc.Pixels(), bdc, face, colour, down, false);
+            GdiFlush();
+            PaintGlyphButton(*this, GlyphProperty, target, bdc, face, colour, down, false);
             GdiFlush();
             BitBlt(dc, rect.left, rect.top, target.Width(), target.Height(), bdc, 0, 0, SRCCOPY);
         }

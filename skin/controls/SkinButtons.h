@@ -9,7 +9,10 @@
 // pressing and leaving before the release repaints the button normal and clicks nothing.
 #include "skin/controls/SkinControl.h"
 
+#include <memory>
+
 #include "framework/Handles.h"
+#include "framework/Graphics.h"
 #include "skin/data/PixelBuffer.h"
 
 class TSkinButton : public TSkinControl {
@@ -29,6 +32,8 @@ protected:
     // The off-screen picture of the window's size, kept between paints (re-made only
     // when the size changes).
     PixelBuffer& FaceBuffer(int width, int height);
+    // A memory DC with that picture selected (kept with it); null when GDI refused.
+    HDC FaceDc();
     // Sets Transparent from the control's Tag and the skin's options.
     void TakeTransparency();
     // Clicks the control, or tells a bare window's parent with WM_COMMAND.
@@ -39,6 +44,7 @@ protected:
 
 private:
     PixelBuffer face_;
+    std::unique_ptr<BufferDc> faceDc_;  // declared after face_: goes first
 };
 
 class TSkinBitButton : public TSkinButton {

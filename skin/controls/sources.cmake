@@ -2,3 +2,4 @@
 kelvora_portable(ControlKinds.cpp ButtonPainter.cpp MenuPainter.cpp)
 kelvora_win32(SkinControl.cpp SkinnerFactory.cpp Classify.cpp SkinButtons.cpp SkinScrollBars.cpp SkinMenus.cpp)
 kelvora_portable(MenuBarLayout.cpp)
+kelvora_win32(SkinMenuBar.cpp)

@@ -168,9 +168,8 @@ void TSkinForm::InitFrame(TSkinData* skinData) {
     savedMenuUpdate_ = skinData->MenuUpdate;
 
     if (FrameSkinned) {
-        FormMenu = GetMenu(w);
-        // A window menu gets its skinned menu bar (and the strip height) from the menu-bar
-        // skinner; until then the menu stays the window's own.
+        // A window menu becomes the skinned menu bar, with its strip in the frame.
+        CreateMenuBar();
         ComputeFrameSizes();
     } else {
         SkinState = ssActive;
@@ -375,6 +374,7 @@ bool TSkinForm::Stage2(TMessage& m) {
             if (!SysCommand(m)) Previous(m);
             return true;
         case CM_MENUCHANGED: MenuChanged(m); return true;
+        case SKINMSG_MENUKEY: MenuKey(m); return true;
         default: return false;
     }
 }
@@ -439,8 +439,7 @@ void TSkinForm::MenuChanged(TMessage& m) {
     if (skinData_) skinData_->NCPaintAllowed = false;
     Previous(m);
     if (skinData_) skinData_->NCPaintAllowed = true;
-    // The skinned menu bar takes the window's menu over once it exists; until then the
-    // menu stays where it is.
+    MenuBarChanged();
 }
 
 void TSkinForm::SizeHandler(TMessage& m) {
@@ -542,9 +541,12 @@ void TSkinForm::ControlWindowProc(TMessage& m, const TWndMethod& next) {
     switch (m.Msg) {
         case WM_SETTEXT: SetText(m, next); break;
         case SKINMSG_SKINCHANGED: SkinChangedRefresh(); break;
-        // Menu accelerators of the skinned menu bar come with it; until then the form's
-        // own handling.
-        case CM_DIALOGCHAR: next(m); break;
+        case CM_DIALOGCHAR: DialogChar(m, next); break;
+        // The framework tells the form of a new menu without a window message.
+        case CM_MENUCHANGED:
+            next(m);
+            MenuBarChanged();
+            break;
         case SKINMSG_PRINTFRAME:
             if (m.LParam != kSkinCookie) {
                 next(m);
@@ -702,6 +704,7 @@ void TSkinForm::Detach() {
         SetWindowPos(w, nullptr, 0, 0, size.width, size.height,
                      SWP_NOMOVE | SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
     }
+    FreeMenuBar(true);
     // The system deletes the region it held.
     SetWindowRgn(w, nullptr, TRUE);
     RegionSize = {};
@@ -717,4 +720,5 @@ void TSkinForm::DetachOnDestroy() {
     if (pollTimer_) pollTimer_->SetEnabled(false);
     UnhookForm();
     FreeSkinners();
+    FreeMenuBar(false);
 }

@@ -40,6 +40,9 @@ class TCaptionButton;
 class TSkinControl;
 class TControl;
 class TWinControl;
+class TSkinMenuBar;
+class TMenuBtn;
+class TPopupMenu;
 
 enum TSkinState : int {
     ssAttached = 0,   // waiting for SKINMSG_ATTACHED
@@ -182,6 +185,17 @@ public:
     bool SysCommand(TMessage& m);
     bool Command(TMessage& m);
     void FreeCaptionButtons();
+    // Menus (SkinFormMenus.cpp). The skinned menu bar (null when the window has no menu)
+    // and the skinned system menu (null until first opened), both owned by this object.
+    TSkinMenuBar* MenuBarSkinner = nullptr;
+    TPopupMenu* SkinnedSystemMenu = nullptr;
+    static constexpr int kSystemMenuTag = 33333;
+    // A popup menu of our own with the window's system-menu commands in the window's
+    // present state; choosing one posts WM_SYSCOMMAND with it.
+    void BuildSkinnedSystemMenu();
+    // Opens a bar button's popup below it; the arrows and the mouse may move on to the
+    // other buttons' popups until the menu mode ends.
+    void OpenMenuBarButton(TMenuBtn* button);
     // PaintFrame hands each new layout over: the buttons take their bounds, visibility and
     // enabled state from it.
     void ButtonsLaidOut(const TFrameLayout& layout);
@@ -196,6 +210,13 @@ private:
     void SendToActiveChild(UINT command);
     void TrackSystemMenu(POINT at);
     HMENU WindowSystemMenu() const;
+    // Menus (SkinFormMenus.cpp).
+    void CreateMenuBar();
+    void FreeMenuBar(bool giveMenuBack);
+    void MenuBarChanged();
+    void MenuKey(TMessage& m);
+    bool KeyMenu(TMessage& m);  // SC_KEYMENU with an accelerator or none
+    void DialogChar(TMessage& m, const TWndMethod& next);
 
     void InitFrame(TSkinData* skinData);
     void ComputeFrameSizes();

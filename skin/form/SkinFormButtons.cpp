@@ -3,6 +3,7 @@
 // window: hit testing in window coordinates, posting the system commands, the window's
 // system menu and the hint window.
 #include "framework/ExtCtrls.h"
+#include "skin/controls/SkinMenuBar.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinManager.h"
 #include "skin/form/CaptionButton.h"
@@ -71,7 +72,7 @@ std::vector<TButtonState> TSkinForm::ButtonStates() const {
 TNCObject* TSkinForm::HitTestButtons(POINT p) const {
     for (const auto& b : CaptionButtons)
         if (b->Visible && b->Action() >= 0 && b->Contains(p.x, p.y)) return b.get();
-    return nullptr;
+    return MenuBarSkinner ? MenuBarSkinner->HitTest(p) : nullptr;
 }
 
 bool TSkinForm::ButtonVisible(size_t index) {
@@ -175,27 +176,6 @@ void TSkinForm::ShowSystemMenu(POINT screenPoint) {
     }
 }
 
-void TSkinForm::TrackSystemMenu(POINT at) {
-    const HWND wnd = windowHandle_;
-    const HMENU menu = WindowSystemMenu();
-    if (!menu) return;
-    // The commands that make sense in the window's present state.
-    const bool normal = ShowState == TShowState::Normal;
-    const bool maximised = ShowState == TShowState::Maximised;
-    const bool minimised = ShowState == TShowState::Minimised;
-    const auto enable = [menu](UINT command, bool on) {
-        EnableMenuItem(menu, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
-    };
-    enable(SC_RESTORE, !normal);
-    enable(SC_MOVE, !maximised);
-    enable(SC_SIZE, !maximised && Sizeable);
-    enable(SC_MINIMIZE, !minimised && (CaptionIcons & ciMinimiseBox));
-    enable(SC_MAXIMIZE, !maximised && (CaptionIcons & ciMaximiseBox));
-    const UINT command = static_cast<UINT>(
-        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, wnd, nullptr));
-    if (command) PostMessageA(wnd, WM_SYSCOMMAND, command, 0);
-}
-
 void TSkinForm::PaintButtonState(TCaptionButton&) {
     // The whole frame is composed again with the buttons' present states; a repaint
     // otherwise drops the hot object, which a state change must keep.
@@ -259,6 +239,7 @@ bool TSkinForm::NcLButtonDown(TMessage& m) {
     if (TNCObject* hit = HitTestButtons(ToWindowPoint(s.x, s.y))) {
         if (!IsActive) SetForegroundWindow(windowHandle_);
         hit->MouseDown(HotObject);
+        if (auto* menuButton = dynamic_cast<TMenuBtn*>(hit)) OpenMenuBarButton(menuButton);
         m.Result = 0;
         return true;
     }
@@ -311,6 +292,7 @@ bool TSkinForm::NcRButtonDown(TMessage& m) {
 bool TSkinForm::SysCommand(TMessage& m) {
     if (MenuTracking) return false;
     const UINT command = static_cast<UINT>(m.WParam & 0xFFF0);
+    if (command == SC_KEYMENU && KeyMenu(m)) return true;
     if (command == SC_KEYMENU && m.LParam == ' ') {
         // Alt+Space: our menu at the client origin; the system does not open its own too.
         POINT origin{0, 0};

@@ -6,6 +6,7 @@
 
 #include "framework/Graphics.h"
 #include "framework/PrivateMessages.h"
+#include "skin/controls/SkinMenuBar.h"
 #include "skin/data/ImgUtil.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinManager.h"
@@ -148,6 +149,7 @@ void TSkinForm::PaintFrame(HDC dc) {
         if (!c.IsEmpty()) ExcludeClipRect(target, c.left, c.top, c.right, c.bottom);
         BitBlt(target, 0, 0, pixels.Width(), pixels.Height(), source.get(), 0, 0, SRCCOPY);
         SetBkMode(target, OPAQUE);
+        if (MenuBarSkinner) MenuBarSkinner->Paint(target);
     } catch (...) {
         ForgetPictures();
     }

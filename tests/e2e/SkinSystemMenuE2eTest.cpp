@@ -1,0 +1,98 @@
+// The skinned system menu of the real program: Alt+Space opens it at the client origin
+// and its close command ends the program with code 0; a right press on the caption
+// opens it, and a second press within the double-click time does not open it again.
+#include "E2eKelvora.h"
+
+#include <cstdlib>
+
+using namespace e2e;
+
+namespace {
+
+void SendKey(WORD vk, bool up) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &in, sizeof(INPUT));
+}
+
+void RightPress(POINT screen) {
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    for (DWORD flags : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) {
+        INPUT in = {};
+        in.type = INPUT_MOUSE;
+        in.mi.dx = static_cast<LONG>((screen.x * 65536LL + 32768) / cx);
+        in.mi.dy = static_cast<LONG>((screen.y * 65536LL + 32768) / cy);
+        in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+        SendInput(1, &in, sizeof(INPUT));
+    }
+}
+
+}  // namespace
+
+class SkinSystemMenuE2e : public KelvoraTest {
+protected:
+    HWND StartSkinned() {
+        HWND main = StartAndWaitForMainWindow(first_);
+        if (!main || !WaitActive(main)) return nullptr;
+        return WaitUntil([&] { return WindowIsSkinned(main); }) ? main : nullptr;
+    }
+    // The open menu once the program's menu loop has the input, else nullptr.
+    HWND WaitForMenu() {
+        HWND menu = nullptr;
+        WaitUntil([&] { return (menu = MenuWindow()) != nullptr && InMenuMode(menu); });
+        return menu;
+    }
+    void PostKey(HWND menu, UINT vk) {
+        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)) << 16;
+        PostMessageA(menu, WM_KEYDOWN, vk, scan | 1);
+        PostMessageA(menu, WM_KEYUP, vk, scan | 1 | 0xC0000000);
+    }
+};
+
+TEST_F(SkinSystemMenuE2e, AltSpaceOpensItAtTheClientOriginAndCloseEndsTheProgram) {
+    HWND main = StartSkinned();
+    ASSERT_NE(main, nullptr);
+    SendKey(VK_MENU, false);
+    SendKey(VK_SPACE, false);
+    SendKey(VK_SPACE, true);
+    SendKey(VK_MENU, true);
+    HWND menu = WaitForMenu();
+    ASSERT_NE(menu, nullptr) << "Alt+Space opens no menu";
+    RECT r{};
+    GetWindowRect(menu, &r);
+    POINT origin{0, 0};
+    ClientToScreen(main, &origin);
+    EXPECT_LE(std::abs(r.left - origin.x), 4) << r.left << " vs " << origin.x;
+    EXPECT_LE(std::abs(r.top - origin.y), 4) << r.top << " vs " << origin.y;
+    // The last command is close ("关闭").
+    PostKey(menu, VK_UP);
+    PostKey(menu, VK_RETURN);
+    std::optional<DWORD> code = first_.WaitExit(kActionTimeoutMs);
+    ASSERT_TRUE(code.has_value()) << "still running after the menu's close";
+    EXPECT_EQ(*code, 0u);
+}
+
+TEST_F(SkinSystemMenuE2e, RightPressOnTheCaptionOpensItOnce) {
+    HWND main = StartSkinned();
+    ASSERT_NE(main, nullptr);
+    RECT window{};
+    GetWindowRect(main, &window);
+    const POINT caption{window.left + 200, window.top + 15};
+    ASSERT_TRUE(MouseMoveTo(caption));
+    RightPress(caption);
+    HWND menu = WaitForMenu();
+    ASSERT_NE(menu, nullptr) << "a right press on the caption opens no menu";
+    RECT r{};
+    GetWindowRect(menu, &r);
+    EXPECT_LE(std::abs(r.left - caption.x), 4);
+    // The second press closes the first menu and opens none (it is within the
+    // double-click time).
+    RightPress(caption);
+    EXPECT_TRUE(WaitUntil([&] { return MenuWindow() == nullptr; })) << "a menu is open after the second press";
+    PumpFor(500);
+    EXPECT_EQ(MenuWindow(), nullptr) << "the second press opened the menu again";
+    EXPECT_TRUE(first_.Running());
+}

@@ -22,14 +22,17 @@ TCheckBoxState TCheckBox::State() const {
 
 void TCheckBox::SetState(TCheckBoxState state) {
     state_ = state;
-    if (HandleAllocated())
-        Perform(BM_SETCHECK, state == cbChecked ? BST_CHECKED : state == cbGrayed ? BST_INDETERMINATE : BST_UNCHECKED);
+    if (!HandleAllocated()) return;
+    // A two-state check box drops the grayed state: the window takes three states first.
+    if (state == cbGrayed && (GetWindowLongPtrW(Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX)
+        Perform(BM_SETSTYLE, BS_AUTO3STATE, 1);
+    Perform(BM_SETCHECK, state == cbChecked ? BST_CHECKED : state == cbGrayed ? BST_INDETERMINATE : BST_UNCHECKED);
 }
 
 void TCheckBox::CreateParams(TCreateParams& p) {
     TButtonControl::CreateParams(p);
     p.StandardClass = "BUTTON";
-    p.Style |= BS_AUTOCHECKBOX;
+    p.Style |= state_ == cbGrayed ? BS_AUTO3STATE : BS_AUTOCHECKBOX;
 }
 
 void TCheckBox::CreateWnd() {

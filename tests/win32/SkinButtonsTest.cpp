@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/CheckBoxes.h"
 #include "framework/Forms.h"
 #include "framework/Graphics.h"
 #include "framework/StdCtrls.h"
@@ -28,6 +29,26 @@ PixelBuffer Capture(HWND w, int width, int height) {
 }
 
 bool SameRgb(uint32_t a, uint32_t b) { return (a & 0xFFFFFF) == (b & 0xFFFFFF); }
+
+// The shot (a 20 pixel high check box or radio button) shows cell of the strip where
+// the glyph goes, in every pixel the cell does not leave transparent.
+void ExpectGlyph(const PixelBuffer& shot, const PixelBuffer& strip, int cells, bool radio, int cell) {
+    const uint32_t magenta = PixelFromColour(0xFF00FF);
+    PixelBuffer expected(shot.Width(), shot.Height());
+    expected.Fill(magenta);
+    const TRect glyph =
+        PlaceCheckGlyph(TRect{0, 0, shot.Width(), shot.Height()}, strip.Width() / cells, strip.Height(), false, radio,
+                        false).glyph;
+    PaintGlyphCell(expected, glyph, strip, cells, cell);
+    int compared = 0;
+    for (int y = glyph.top; y < glyph.bottom; ++y)
+        for (int x = glyph.left; x < glyph.right; ++x) {
+            if (SameRgb(expected.Pixel(x, y), magenta)) continue;
+            ++compared;
+            ASSERT_TRUE(SameRgb(expected.Pixel(x, y), shot.Pixel(x, y))) << "cell " << cell << " at " << x << "," << y;
+        }
+    EXPECT_GT(compared, 0);
+}
 
 class SkinButtons : public ::testing::Test {
 protected:
@@ -120,25 +141,39 @@ TEST_F(SkinButtons, BareCheckBoxAndRadioGetTheirGlyphOverTheirOwnLook) {
 
         for (bool checked : {false, true}) {
             SendMessageW(w, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-            PixelBuffer shot = Capture(w, kWidth, 20);
-            PixelBuffer expected(kWidth, 20);
-            expected.Fill(PixelFromColour(0xFF00FF));
-            const int cw = strip.Width() / cells, ch = strip.Height();
-            const TRect glyph = PlaceCheckGlyph(TRect{0, 0, kWidth, 20}, cw, ch, false, radio, false).glyph;
             TCheckInput in;
             in.checked = checked;
-            PaintGlyphCell(expected, glyph, strip, cells,
-                           radio ? RadioButtonCell(checked, false, false, false, cells) : CheckBoxCell(in, cells));
-            int compared = 0;
-            for (int y = glyph.top; y < glyph.bottom; ++y)
-                for (int x = glyph.left; x < glyph.right; ++x) {
-                    if (SameRgb(expected.Pixel(x, y), PixelFromColour(0xFF00FF))) continue;
-                    ++compared;
-                    ASSERT_TRUE(SameRgb(expected.Pixel(x, y), shot.Pixel(x, y))) << radio << checked << x << "," << y;
-                }
-            EXPECT_GT(compared, 0);
+            ExpectGlyph(Capture(w, kWidth, 20), strip, cells, radio,
+                        radio ? RadioButtonCell(checked, false, false, false, cells) : CheckBoxCell(in, cells));
         }
         DestroyWindow(w);
+    }
+}
+
+TEST_F(SkinButtons, FrameworkCheckBoxComposesItsWholeFaceWithTheCellOfItsState) {
+    const TDataSkinButton& element = data->Skin().Buttons;
+    const int cells = std::max(4, static_cast<int>(element.CheckButtonFrame));
+    auto* box = MakeComponent<TCheckBox>(form.get());
+    box->SetParent(form.get());
+    box->SetBounds(10, 60, kWidth, 20);
+    box->SetCaption("Option");
+    box->HandleNeeded();
+    auto* skinner = MakeComponent<TSkinCheckBox>(box);
+    skinner->Attach(nullptr, data.get(), false, nullptr);
+    EXPECT_EQ(1, skinner->Mode);  // the skin has check glyphs: the skinner draws it all
+
+    TCheckInput in;
+    in.hasControl = true;
+    in.hasState = true;
+    in.hasChecked = true;
+    for (TCheckBoxState state : {cbChecked, cbGrayed, cbUnchecked}) {
+        box->SetState(state);
+        in.checked = state == cbChecked;
+        in.indeterminate = state == cbGrayed;
+        in.state = state == cbChecked ? "cbchecked" : state == cbGrayed ? "cbgrayed" : "cbunchecked";
+        PixelBuffer shot = Capture(box->Handle(), kWidth, 20);
+        ExpectGlyph(shot, element.CheckImage, cells, false, CheckBoxCell(in, cells));
+        EXPECT_TRUE(SameRgb(PixelFromColour(ColourToRGB(data->Skin().ButtonFace())), shot.Pixel(kWidth - 1, 0)));
     }
 }
 

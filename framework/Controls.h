@@ -238,6 +238,10 @@ public:
     void HandleNeeded() { Handle(); }
     // Destroys and re-creates the window (after a style change); CM_RECREATEWND first.
     void RecreateWnd();
+    // A window of no framework control to make this control's window a child of, for a
+    // control without a Parent (an overlay beside a window the framework does not own).
+    void SetParentWindow(HWND parent);
+    HWND ParentWindow() const { return parentWindow_; }
     void DestroyHandle();
 
     // Children: every control whose Parent is this one, in z-order of insertion.
@@ -331,6 +335,7 @@ private:
     void TrackMouse(TMessage& m);
 
     HWND handle_ = nullptr;  // owned through DestroyHandle
+    HWND parentWindow_ = nullptr;  // not owned; used only without a Parent
     WNDPROC defWndProc_ = nullptr;
     std::vector<TControl*> controls_;   // children, not owned (the Owner frees them)
     std::vector<TWinControl*> tabList_; // windowed children in tab order

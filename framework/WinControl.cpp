@@ -126,8 +126,8 @@ void TWinControl::CreateWnd() {
     TCreateParams p;
     CreateParams(p);
     if (p.Style & WS_CHILD) {
-        if (!parent_) throw EInvalidOperation("Control '" + Name() + "' has no parent window");
-        p.WndParent = parent_->Handle();
+        if (!parent_ && !parentWindow_) throw EInvalidOperation("Control '" + Name() + "' has no parent window");
+        p.WndParent = parent_ ? parent_->Handle() : parentWindow_;
         if (handle_) return;  // the parent made it meanwhile
         if (!p.Menu) p.Menu = reinterpret_cast<HMENU>(static_cast<uintptr_t>(g_nextChildId++));
     }
@@ -214,6 +214,12 @@ void TWinControl::DestroyHandle() {
     HWND wnd = handle_;
     if (wnd) DestroyWindow(wnd);
     if (handle_ == wnd) WindowDestroyed(wnd);  // in case WM_NCDESTROY did not come through us
+}
+
+void TWinControl::SetParentWindow(HWND parent) {
+    if (parent == parentWindow_) return;
+    parentWindow_ = parent;
+    if (handle_ && !parent_ && parent) ::SetParent(handle_, parent);
 }
 
 void TWinControl::RecreateWnd() {

@@ -8,7 +8,7 @@ kelvora_headers(LAYER base AnsiText.h CodePage.h SystemError.h Handles.h)
 kelvora_portable(Object.cpp Properties.cpp Exceptions.cpp Component.cpp HookChain.cpp StringList.cpp)
 kelvora_host_only(FileIoHost.cpp)
 kelvora_win32(FileIoWin32.cpp Graphics.cpp WindowHook.cpp UtilWindow.cpp Control.cpp WinControl.cpp
-              CustomControl.cpp StdCtrls.cpp GroupBoxLabel.cpp ComCtrls.cpp ExtCtrls.cpp Menus.cpp Form.cpp
+              CustomControl.cpp StdCtrls.cpp ScrollBar.cpp GroupBoxLabel.cpp ComCtrls.cpp ExtCtrls.cpp Menus.cpp Form.cpp
               Application.cpp)
 kelvora_win32(ImageList.cpp HintWindow.cpp)
 kelvora_win32(CheckBoxes.cpp)

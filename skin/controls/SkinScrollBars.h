@@ -14,6 +14,7 @@
 #include "skin/controls/SkinControl.h"
 
 #include "framework/ExtCtrls.h"
+#include "skin/data/PixelBuffer.h"
 
 // Part codes equal the scroll request codes.
 enum TScrollPart : int32_t {
@@ -68,6 +69,23 @@ public:
 
 protected:
     void WndProc(TMessage& message) override;
+    void CreateParams(TCreateParams& params) override;
+
+private:
+    // Where the bar is and how it stands now.
+    struct TBarGeometry {
+        RECT screen{};      // the bar in screen coordinates
+        int32_t thumbStart = 0;
+        int32_t thumbEnd = 0;
+        bool invisible = false;
+        bool enabled = true;
+    };
+    bool QueryGeometry(TBarGeometry& g) const;
+    void MouseMove(TMessage& m);
+    void MouseLeave(TMessage& m);
+    void ButtonDown(TMessage& m);
+    void ButtonUp(TMessage& m);
+    PixelBuffer picture_;  // the last painted bar (plain memory), kept for the next paint
 };
 
 class TSkinScrollbar : public TSkinControl {
@@ -92,6 +110,10 @@ public:
 protected:
     TScrollOverlay* horizontal_ = nullptr;  // owned (components of this skinner)
     TScrollOverlay* vertical_ = nullptr;
+
+private:
+    void PlaceBoth();
+    void FrameWindow(HDC dc);
 };
 
 class TSkinScrollbarH : public TSkinControl {
@@ -149,4 +171,8 @@ public:
 private:
     // The thumb drag; false when the press was not on the thumb of the vertical bar.
     bool ThumbDrag(TMessage& m);
+    // True once the drag must stop without a button release.
+    bool DragInterrupted(HWND foreground) const;
+    uint8_t captureLost_ = 0;
+    PixelBuffer picture_;
 };

@@ -95,6 +95,7 @@ protected:
         Pump();
         w = form->Handle();
         if (rightToLeft) SetWindowLongPtrA(w, GWL_EXSTYLE, GetWindowLongPtrA(w, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+        GetClientRect(w, &clientBefore);
         skinner = MakeUnowned<TSkinForm>();
         skinner->SetWindow(w, nullptr, "TForm");
         skinner->AttachToForm(data.get(), form.get());
@@ -125,6 +126,7 @@ protected:
     TMainMenu* menu = nullptr;
     TUnowned<TSkinForm> skinner;
     HWND w = nullptr;
+    RECT clientBefore{};  // with the system's menu bar
 };
 
 TEST_F(SkinMenuBar, BarIsReservedInTheFrameDrawnAndHitOnlyOnCaptions) {
@@ -133,8 +135,8 @@ TEST_F(SkinMenuBar, BarIsReservedInTheFrameDrawnAndHitOnlyOnCaptions) {
     EXPECT_EQ(GetSystemMetrics(SM_CYMENU), skinner->MenuBarHeight);
     RECT client{};
     GetClientRect(w, &client);
-    EXPECT_EQ(320, client.right);
-    EXPECT_EQ(200, client.bottom);
+    EXPECT_EQ(clientBefore.right, client.right);
+    EXPECT_EQ(clientBefore.bottom, client.bottom);
 
     TSkinMenuBar& bar = *skinner->MenuBarSkinner;
     ASSERT_EQ(4u, bar.Buttons().size());

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/CheckBoxes.h"
 #include "framework/Forms.h"
 #include "framework/PrivateMessages.h"
 #include "framework/StdCtrls.h"
@@ -97,6 +98,8 @@ TEST_F(Classify, FormControlsAndBareChildrenGetTheirSkinnersOnce) {
     auto* memo = Add<TMemo>(form.get(), 60);
     auto* list = Add<TListBox>(form.get(), 110);
     auto* label = Add<TLabel>(form.get(), 160);
+    auto* box = Add<TCheckBox>(form.get(), 260);
+    auto* radio = Add<TRadioButton>(form.get(), 280);
     form->Show();
     HWND w = form->Handle();
     HWND check = Child(w, "button", BS_AUTOCHECKBOX, 200);
@@ -113,6 +116,9 @@ TEST_F(Classify, FormControlsAndBareChildrenGetTheirSkinnersOnce) {
     EXPECT_EQ(SkinnersOf(memo), Names{"TSkinScrollbar"});
     EXPECT_EQ(SkinnersOf(list), Names{"TSkinScrollbar"});
     EXPECT_TRUE(SkinnersOf(label).empty());
+    EXPECT_EQ(SkinnersOf(box), Names{"TSkinCheckBox"});
+    EXPECT_EQ(SkinnersOf(radio), Names{"TSkinRadioButton"});
+    EXPECT_EQ(BareSkinner(*skinner, box->Handle()), "");
     EXPECT_EQ(BareSkinner(*skinner, check), "TSkinCheckBox");
     EXPECT_EQ(BareSkinner(*skinner, group), "");
     EXPECT_EQ(BareSkinner(*skinner, button->Handle()), "");  // the framework button has its own

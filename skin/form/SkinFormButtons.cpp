@@ -185,17 +185,10 @@ void TSkinForm::PaintButtonState(TCaptionButton&) {
 }
 
 void TSkinForm::OnPollTimer() {
-    if (MenuTracking || !skinData_) return;
+    if (MenuTracking || !HotObject || !skinData_) return;
     POINT cursor{};
     GetCursorPos(&cursor);
     const POINT p = ToWindowPoint(cursor.x, cursor.y);
-    if (!HotObject) {
-        // A pointer that came to rest on a button after the last non-client move (the
-        // move arrived before the pointer had settled) still makes the button hot.
-        if (WindowFromPoint(cursor) != windowHandle_) return;
-        if (TNCObject* hit = HitTestButtons(p)) hit->MouseMove(HotObject);
-        return;
-    }
     if (!HotObject->Contains(p.x, p.y)) {
         HotObject->MouseLeave(HotObject);
         HotObject = nullptr;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/controls/ScrollPainter.h"
 #include "skin/data/ImgUtil.h"
 
 namespace {
@@ -95,31 +96,18 @@ TRect PaintTabs(Surface& s, const TSkinDefinition& skin, const TRect& r, const c
 
 void PaintScrollBar(PixelBuffer& px, const TSkinDefinition& skin, const TRect& bar, bool vertical, int hotPart,
                     bool tracking, int thumbStart, int thumbLength) {
-    const int a = kArrowSize;
-    const int length = vertical ? bar.Height() : bar.Width();
-    const int thick = skin.Scrollbar->Image.Height();
-    PixelBuffer b(bar.Width(), bar.Height());
-    b.Fill(PixelFromColour(Face(skin)));
-    const TDataSkinObject& track = vertical ? *skin.VertScroll : *skin.HorzScroll;
-    const TRect trackRect = vertical ? TRect{0, a, thick, length - a} : TRect{a, 0, length - a, thick};
-    DrawFrameNineSlice(b, trackRect, track.Image, false, skin.HorzScroll->Tile == 1, track.Trans != 0, 4, 1,
-                       ElementMargins(track));
-    const int first = vertical ? 9 : 1, second = vertical ? 13 : 5;
-    auto arrowCell = [&](int base, int part) { return base + (hotPart == part ? (tracking ? 1 : 3) : 0); };
-    const TRect firstRect = vertical ? TRect{0, 0, thick, a} : TRect{0, 0, a, thick};
-    const TRect secondRect = vertical ? TRect{0, length - a, thick, length} : TRect{length - a, 0, length, thick};
-    DrawFrameStretched(b, firstRect, skin.Scrollbar->Image, true, 23, arrowCell(first, 0));
-    DrawFrameStretched(b, secondRect, skin.Scrollbar->Image, true, 23, arrowCell(second, 1));
-    const TDataSkinObject& thumb = vertical ? *skin.VertScrollThumb : *skin.HorzScrollThumb;
-    const TDataSkinObject& thumbLook = *skin.HorzScrollThumb;
-    const int frame = hotPart == 5 ? (tracking ? 2 : 3) : 1;
-    const TRect thumbRect = vertical ? TRect{0, thumbStart, thick, thumbStart + thumbLength}
-                                     : TRect{thumbStart, 0, thumbStart + thumbLength, thick};
-    DrawFrameNineSlice(b, thumbRect, thumb.Image, false, thumb.Tile == 1, thumbLook.Trans != 0,
-                       thumbLook.SafeFrameCount(), frame, ElementMargins(thumb));
-    const int grip = (vertical ? 20 : 17) + (hotPart == 5 ? (tracking ? 1 : 2) : 0);
-    if (thumbLength > thick - 2) DrawFrameCentred(b, thumbRect, skin.Scrollbar->Image, true, 23, grip);
-    StretchCopy(px, bar, b, {0, 0, b.Width(), b.Height()});
+    TScrollBarState state;
+    state.width = bar.Width();
+    state.height = bar.Height();
+    state.vertical = vertical;
+    state.arrowSize = kArrowSize;
+    state.systemThickness = kArrowSize;
+    state.thumb = {thumbStart, thumbStart + thumbLength};
+    state.hotPart = hotPart;
+    state.tracking = tracking;
+    PixelBuffer b = PixelBuffer::Scratch(bar.Width(), bar.Height());
+    if (PaintScrollBar(b, ScrollLookOf(skin, Face(skin)), state))
+        StretchCopy(px, bar, b, {0, 0, b.Width(), b.Height()});
 }
 
 void PaintMemo(Surface& s, const TSkinDefinition& skin, const TRect& r, const char* const* lines, int count) {

@@ -115,6 +115,7 @@ void TSkinForm::BuildSkinnedSystemMenu() {
     SkinnedSystemMenu = MakeComponent<TPopupMenu>(this);
     TPopupMenu& menu = *SkinnedSystemMenu;
     menu.SetTag(kSystemMenuTag);
+    if (skinData_) menu.SetImages(skinData_->MenuGlyphs());
     const HMENU system = WindowSystemMenu();
     if (!system) return;
     const HWND wnd = windowHandle_;

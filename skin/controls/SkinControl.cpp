@@ -228,7 +228,7 @@ LONG_PTR TSkinControl::WindowLong(int index) const {
 }
 
 void TSkinControl::SetParentBackground(bool on) {
-    if (!control_ || (skinData_ && (skinData_->Options & xoParentBackGround))) return;
+    if (!control_ || (skinData_ && SkinHas(skinData_->Options, xoParentBackGround))) return;
     if (!IsPublishedProp(control_, "ParentBackground")) return;
     if (on) {
         ParentBackgroundCleared = Lower(GetPropValue(control_, "ParentBackground")) == "true" ? 1 : 0;

@@ -1,5 +1,4 @@
 # Control skinners: the base, the classification, buttons, scroll bars, menus.
-kelvora_portable(ControlKinds.cpp ScrollPainter.cpp ButtonPainter.cpp MenuPainter.cpp)
-kelvora_win32(SkinControl.cpp SkinnerFactory.cpp Classify.cpp SkinButtons.cpp SkinScrollBars.cpp SkinMenus.cpp)
-kelvora_portable(MenuBarLayout.cpp)
-kelvora_win32(SkinMenuBar.cpp)
+kelvora_portable(ControlKinds.cpp ScrollPainter.cpp ButtonPainter.cpp MenuPainter.cpp MenuBarLayout.cpp)
+kelvora_win32(SkinControl.cpp SkinnerFactory.cpp Classify.cpp SkinButtons.cpp SkinScrollBars.cpp SkinMenus.cpp
+              SkinMenuBar.cpp)

@@ -169,19 +169,29 @@ protected:
         SendMessageA(list, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(p.x, p.y));
         return CpuMilliseconds() - before;
     }
+public:
     static HWND target;
+
+protected:
     HWND list = nullptr;
     TUnowned<TComboxScrollBar> skinner;
 };
 HWND DropDownDrag::target = nullptr;
 
+void CALLBACK LoseCapture(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    ReleaseCapture();
+}
+
+void CALLBACK PressEscape(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    PostMessageA(DropDownDrag::target, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
 TEST_F(DropDownDrag, HeldStillItWaitsAndEndsWhenCaptureGoesOrOnEscape) {
     target = list;
     // After a second with the button held and the mouse still, the capture goes elsewhere.
-    const UINT_PTR lose = SetTimer(nullptr, 0, 1000, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        ReleaseCapture();
-    });
+    const UINT_PTR lose = SetTimer(nullptr, 0, 1000, LoseCapture);
     const DWORD start = GetTickCount();
     const double cpu = Drag();
     EXPECT_GE(GetTickCount() - start, 900u);
@@ -191,10 +201,7 @@ TEST_F(DropDownDrag, HeldStillItWaitsAndEndsWhenCaptureGoesOrOnEscape) {
     (void)lose;
 
     // Escape ends it too.
-    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, 0);
-    });
+    SetTimer(nullptr, 0, 300, PressEscape);
     Drag();
     EXPECT_EQ(0, skinner->Tracking);
     EXPECT_NE(list, GetCapture());

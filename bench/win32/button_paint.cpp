@@ -11,47 +11,9 @@
 #include "framework/Handles.h"
 #include "framework/StdCtrls.h"
 #include "skin/controls/SkinButtons.h"
+#include "bench/win32/PaintTiming.h"
 #include "tests/win32/SkinTestSupport.h"
 
-namespace {
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1e6 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double CpuMicroseconds() {
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    auto us = [](const FILETIME& f) {
-        return (static_cast<double>(f.dwHighDateTime) * 4294967296.0 + f.dwLowDateTime) / 10.0;
-    };
-    return us(kernel) + us(user);
-}
-
-template <typename F>
-void Report(const char* what, int runs, F&& body) {
-    body();
-    std::vector<double> times;
-    const double cpuStart = CpuMicroseconds();
-    for (int i = 0; i < runs; ++i) {
-        const double start = Now();
-        body();
-        times.push_back(Now() - start);
-    }
-    const double cpu = (CpuMicroseconds() - cpuStart) / runs;
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    std::printf("%-40s %8.1f us median of %d, %8.1f us processor time per run\n", what,
-                times[static_cast<size_t>(runs / 2)], runs, cpu);
-}
-
-}  // namespace
 
 int main() {
     auto data = OurSkinData();

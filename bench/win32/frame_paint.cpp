@@ -18,58 +18,9 @@
 #include "skin/data/SkinReader.h"
 #include "skin/form/FramePainterGdi.h"
 #include "skin/form/SkinForm.h"
+#include "bench/win32/PaintTiming.h"
 #include "tests/win32/SkinTestSupport.h"
 
-namespace {
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1e6 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Processor time of this process so far, in microseconds.
-double CpuMicroseconds() {
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    auto us = [](const FILETIME& f) {
-        return (static_cast<double>(f.dwHighDateTime) * 4294967296.0 + f.dwLowDateTime) / 10.0;
-    };
-    return us(kernel) + us(user);
-}
-
-// Median wall time of `runs` calls and the processor time per call, in microseconds. On
-// a shared machine the processor time is the closer figure to what the code costs.
-struct Figure {
-    double median = 0;
-    double cpu = 0;
-};
-template <typename F>
-Figure Measure(int runs, F&& body) {
-    body();
-    std::vector<double> times;
-    times.reserve(static_cast<size_t>(runs));
-    const double cpuStart = CpuMicroseconds();
-    for (int i = 0; i < runs; ++i) {
-        const double start = Now();
-        body();
-        times.push_back(Now() - start);
-    }
-    const double cpu = (CpuMicroseconds() - cpuStart) / runs;
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return {times[static_cast<size_t>(runs / 2)], cpu};
-}
-
-void Print(const char* what, const Figure& f, int runs) {
-    std::printf("%-44s %8.1f us median of %d, %8.1f us processor time per run\n", what, f.median, runs, f.cpu);
-}
-
-}  // namespace
 
 int main() {
     auto data = OurSkinData();

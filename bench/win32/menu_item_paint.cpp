@@ -11,35 +11,9 @@
 #include "framework/Handles.h"
 #include "framework/Menus.h"
 #include "skin/controls/SkinMenus.h"
+#include "bench/win32/PaintTiming.h"
 #include "tests/win32/SkinTestSupport.h"
 
-namespace {
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1e6 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename F>
-void Report(const char* what, int runs, F&& body) {
-    body();
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const double start = Now();
-        body();
-        times.push_back(Now() - start);
-    }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    std::printf("%-40s %8.1f us median of %d\n", what, times[static_cast<size_t>(runs / 2)], runs);
-}
-
-}  // namespace
 
 int main() {
     auto data = OurSkinData();

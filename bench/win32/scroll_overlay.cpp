@@ -42,6 +42,20 @@ int main() {
         InvalidateRect(o, nullptr, FALSE);
         UpdateWindow(o);
     });
+    // Baseline: the same cycle on a bare child window of the same size that paints nothing
+    // (DefWindowProc's BeginPaint and EndPaint): what any repaint costs here.
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "KelvoraBenchBare";
+    RegisterClassA(&wc);
+    HWND bare = CreateWindowExA(0, wc.lpszClassName, "", WS_CHILD | WS_VISIBLE, 200, 10, v->Width(), v->Height(),
+                                form->Handle(), nullptr, wc.hInstance, nullptr);
+    Report("baseline: bare window of that size", 500, [&] {
+        InvalidateRect(bare, nullptr, FALSE);
+        UpdateWindow(bare);
+    });
+    DestroyWindow(bare);
     PixelBuffer out = PixelBuffer::Scratch(v->Width(), v->Height());
     TScrollBarState s;
     s.width = v->Width();

@@ -240,13 +240,31 @@ TScrollPart TScrollOverlay::HitTest(POINT p) const {
     return static_cast<TScrollPart>(ScrollHitTest(pos, ArrowSize, {ThumbStart, ThumbEnd}, BarLength));
 }
 
-void TScrollOverlay::Paint(TCanvas& canvas) {
+void TScrollOverlay::Paint(TCanvas& canvas) { PaintBar(canvas.Handle()); }
+
+void TScrollOverlay::PaintMessage(TMessage& m) {
+    if (m.WParam) {
+        if (!PaintBar(reinterpret_cast<HDC>(m.WParam))) TCustomPanel::WndProc(m);
+        return;
+    }
+    PAINTSTRUCT ps{};
+    HDC dc = BeginPaint(Handle(), &ps);
+    if (!PaintBar(dc)) {
+        // No bar to draw (no skin artwork, no geometry): the overlay's own colour.
+        BrushHandle brush(CreateSolidBrush(static_cast<COLORREF>(ColourToRGB(Color()))));
+        FillRect(dc, &ps.rcPaint, brush.get());
+    }
+    EndPaint(Handle(), &ps);
+    m.Result = 0;
+}
+
+bool TScrollOverlay::PaintBar(HDC dc) {
     TSkinData* data = OwnerSkinner ? OwnerSkinner->SkinData() : nullptr;
-    if (!data || !data->Skin().Scrollbar || data->Skin().Scrollbar->Image.Empty()) return;
+    if (!data || !data->Skin().Scrollbar || data->Skin().Scrollbar->Image.Empty()) return false;
     TBarGeometry g;
-    if (!QueryGeometry(g) || g.invisible) return;
+    if (!QueryGeometry(g) || g.invisible) return false;
     const int w = g.screen.right - g.screen.left, h = g.screen.bottom - g.screen.top;
-    if (w > ClientWidth() || h > ClientHeight()) return;
+    if (w > ClientWidth() || h > ClientHeight()) return false;
     BarLength = Orientation ? h : w;
     TScrollBarState s;
     s.width = w;
@@ -264,7 +282,9 @@ void TScrollOverlay::Paint(TCanvas& canvas) {
     }
     s.hotPart = HotPart;
     s.tracking = Tracking != 0;
-    if (ComposeBar(picture_, data, s)) ShowPicture(canvas.Handle(), 0, 0, picture_);
+    if (!ComposeBar(picture_, data, s)) return false;
+    ShowPicture(dc, 0, 0, picture_);
+    return true;
 }
 
 void TScrollOverlay::MouseMove(TMessage& m) {
@@ -346,6 +366,7 @@ void TScrollOverlay::ButtonUp(TMessage& m) {
 void TScrollOverlay::WndProc(TMessage& m) {
     switch (m.Msg) {
         case WM_ERASEBKGND: m.Result = 1; break;
+        case WM_PAINT: PaintMessage(m); break;
         case WM_MOUSEMOVE: MouseMove(m); break;
         case WM_MOUSELEAVE: MouseLeave(m); break;
         case WM_LBUTTONDOWN:

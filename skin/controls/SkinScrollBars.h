@@ -82,6 +82,11 @@ private:
     };
     bool QueryGeometry(TBarGeometry& g) const;
     void MouseMove(TMessage& m);
+    // WM_PAINT: the bar covers the whole overlay, so it goes straight to the window in one
+    // copy, without the framework's off-screen pass under it.
+    void PaintMessage(TMessage& m);
+    // Composes the bar and copies it to dc; false when there is nothing to draw.
+    bool PaintBar(HDC dc);
     void MouseLeave(TMessage& m);
     void ButtonDown(TMessage& m);
     void ButtonUp(TMessage& m);

@@ -365,6 +365,11 @@ void MouseDownAt(POINT screen) { SendMouse(screen, MOUSEEVENTF_LEFTDOWN); }
 
 void MouseUpAt(POINT screen) { SendMouse(screen, MOUSEEVENTF_LEFTUP); }
 
+void MouseRightClickAt(POINT screen) {
+    SendMouse(screen, MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(screen, MOUSEEVENTF_RIGHTUP);
+}
+
 bool MouseClickAt(POINT screen) {
     SetCursorPos(screen.x, screen.y);
     const bool there = WaitUntil(

@@ -117,6 +117,9 @@ bool MouseClickAt(POINT screen);
 bool MouseMoveTo(POINT screen);
 void MouseDownAt(POINT screen);
 void MouseUpAt(POINT screen);
+// A right press and release, each carrying the point itself, so the click lands there even
+// if an earlier move has not reached the pointer yet.
+void MouseRightClickAt(POINT screen);
 // A click on a graphic control (a label), which has no window of its own: mouse move,
 // press and release posted to its parent window at this client point.
 void PostClientClick(HWND parent, int x, int y);

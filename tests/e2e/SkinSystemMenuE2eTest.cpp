@@ -18,17 +18,6 @@ void SendKey(WORD vk, bool up) {
     SendInput(1, &in, sizeof(INPUT));
 }
 
-void RightPress(POINT screen) {
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    for (DWORD flags : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) {
-        INPUT in = {};
-        in.type = INPUT_MOUSE;
-        in.mi.dx = static_cast<LONG>((screen.x * 65536LL + 32768) / cx);
-        in.mi.dy = static_cast<LONG>((screen.y * 65536LL + 32768) / cy);
-        in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-        SendInput(1, &in, sizeof(INPUT));
-    }
-}
 
 }  // namespace
 
@@ -86,7 +75,7 @@ TEST_F(SkinSystemMenuE2e, RightPressOnTheCaptionOpensItOnce) {
     GetWindowRect(main, &window);
     const POINT caption{window.left + 200, window.top + 15};
     ASSERT_TRUE(MouseMoveTo(caption));
-    RightPress(caption);
+    MouseRightClickAt(caption);
     HWND menu = WaitForMenu();
     ASSERT_NE(menu, nullptr) << "a right press on the caption opens no menu";
     RECT r{};
@@ -94,7 +83,7 @@ TEST_F(SkinSystemMenuE2e, RightPressOnTheCaptionOpensItOnce) {
     EXPECT_LE(std::abs(r.left - caption.x), 4);
     // A second press within the double-click time opens no second menu: the first one
     // stays or closes, and once it is gone none follows.
-    RightPress(caption);
+    MouseRightClickAt(caption);
     PumpFor(500);
     HWND now = MenuWindow();
     EXPECT_TRUE(now == nullptr || now == menu) << "the second press opened the menu again";

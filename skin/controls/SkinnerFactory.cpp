@@ -1,7 +1,15 @@
 #include "skin/controls/SkinnerFactory.h"
 
 #include "skin/controls/SkinButtons.h"
+#include "skin/controls/SkinComboBox.h"
+#include "skin/controls/SkinContainers.h"
+#include "skin/controls/SkinDateTime.h"
+#include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinIndicators.h"
 #include "skin/controls/SkinScrollBars.h"
+#include "skin/controls/SkinTabs.h"
+#include "skin/controls/SkinUpDown.h"
 
 TSkinControl* CreateSkinner(TSkinnerKind kind, TComponent* owner) {
     using K = TSkinnerKind;
@@ -30,7 +38,34 @@ TSkinControl* CreateSkinner(TSkinnerKind kind, TComponent* owner) {
         }
         case K::ScrollBarH: return MakeComponent<TSkinScrollbarH>(owner);
         case K::ScrollControl: return MakeComponent<TSkinScControl>(owner);
-        // Skinners this build does not have yet: the control keeps its own look.
+        case K::Edit: return MakeComponent<TSkinEdit>(owner);
+        case K::ComboBox: return MakeComponent<TSkinComBox>(owner);
+        case K::ComboBoxEx: {
+            auto* s = MakeComponent<TSkinComBox>(owner);
+            s->ExtendedCombo = 1;
+            return s;
+        }
+        case K::DateTime: return MakeComponent<TSkinDateTime>(owner);
+        case K::Tab: return MakeComponent<TSkinTab>(owner);
+        case K::TabMode2: {
+            auto* s = MakeComponent<TSkinTab>(owner);
+            s->Mode = 2;  // a tab control that is not a page control: its graphic children painted after
+            return s;
+        }
+        case K::Tab31: return MakeComponent<TSkinTab31>(owner);
+        case K::TabButtons: return MakeComponent<TSkinTabBtn>(owner);
+        case K::TabSheet: return MakeComponent<TSkinTabSheet>(owner);
+        case K::Header: return MakeComponent<TSkinHeader>(owner);
+        case K::GroupBox: return MakeComponent<TSkinGroupBox>(owner);
+        case K::Box: return MakeComponent<TSkinBox>(owner);
+        case K::BoxH: return MakeComponent<TSkinBoxH>(owner);
+        case K::Sizer: return MakeComponent<TSkinSizer>(owner);
+        case K::StatusBar: return MakeComponent<TSkinStatusBar>(owner);
+        case K::Progress: return MakeComponent<TSkinProgress>(owner);
+        case K::TrackBar: return MakeComponent<TSkinTrackBar>(owner);
+        case K::UpDown: return MakeComponent<TSkinUpDown>(owner);
+        // Adapters for controls of other libraries (custom-glyph check boxes, advanced
+        // page controls, media players) and list views as such: the control keeps its look.
         default: return nullptr;
     }
 }

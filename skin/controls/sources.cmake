@@ -1,4 +1,7 @@
-# Control skinners: the base, the classification, buttons, scroll bars, menus.
-kelvora_portable(ControlKinds.cpp ScrollPainter.cpp ButtonPainter.cpp MenuPainter.cpp MenuBarLayout.cpp)
+# Control skinners: the base, the classification, buttons, scroll bars, menus, text fields,
+# tabs, containers and indicators.
+kelvora_portable(ControlKinds.cpp ScrollPainter.cpp ButtonPainter.cpp MenuPainter.cpp MenuBarLayout.cpp
+                 EditPainter.cpp TabPainter.cpp IndicatorPainter.cpp ContainerPainter.cpp)
 kelvora_win32(SkinControl.cpp SkinnerFactory.cpp Classify.cpp SkinButtons.cpp SkinScrollBars.cpp SkinMenus.cpp
-              SkinMenuBar.cpp)
+              SkinMenuBar.cpp SkinEdit.cpp SkinUpDown.cpp SkinComboBox.cpp SkinDateTime.cpp SkinTabs.cpp
+              SkinHeader.cpp SkinContainers.cpp SkinIndicators.cpp)

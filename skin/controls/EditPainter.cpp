@@ -1,0 +1,1 @@
+#include "skin/controls/EditPainter.h"

@@ -1,0 +1,1 @@
+#include "skin/controls/IndicatorPainter.h"

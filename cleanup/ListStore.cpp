@@ -45,6 +45,16 @@ DWORD WriteNewFile(const std::string& tempPath, const std::string& bytes) {
     return 0;
 }
 
+// Writes the file over its old bytes where it is; returns 0 or the system error.
+DWORD WriteInPlace(const std::string& path, const std::string& bytes) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return GetLastError();
+    if (!WriteAll(file.get(), bytes) || !SetEndOfFile(file.get()) || !FlushFileBuffers(file.get()))
+        return GetLastError();
+    return 0;
+}
+
 }  // namespace
 
 const std::string& ProgramFolder() { return programFolder; }
@@ -76,6 +86,11 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes) {
     DWORD error = WriteNewFile(tempPath, bytes);
     if (error == 0 && !MoveFileExA(tempPath.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         error = GetLastError();
+        // A name that another program has open (a viewer, a virus scanner reading the list
+        // this moment) cannot be replaced, even when that program shares writing; the list
+        // is then written where it is. A holder that does not share writing still fails it.
+        if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) error = WriteInPlace(path, bytes);
+        DeleteFileA(tempPath.c_str());
     }
     if (error != 0) {
         DeleteFileA(tempPath.c_str());

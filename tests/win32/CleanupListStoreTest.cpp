@@ -82,6 +82,20 @@ TEST_F(CleanupListStore, FailedReplaceKeepsTheOldFileWhole) {
     EXPECT_EQ(ReadFileBytes(path), "new.exe\r\n");
 }
 
+// A reader that shares writing and deleting (a viewer polling the list) holds the name
+// while the program saves: the save still lands, whole, and leaves no sibling behind.
+TEST_F(CleanupListStore, SaveLandsWhileAnotherProgramReadsTheList) {
+    const std::string path = ListFilePath();
+    ASSERT_TRUE(WriteFileBytes(path, "a much longer old list.exe\r\n"));
+    HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    EXPECT_NO_THROW(ReplaceFileContents(path, "new.exe\r\n"));
+    CloseHandle(reader);
+    EXPECT_EQ(ReadFileBytes(path), "new.exe\r\n");
+    EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"p.txt"});
+}
+
 TEST_F(CleanupListStore, MissingFolderRaisesTheCreateErrorForTheListFile) {
     SetProgramFolder(folder_ + "missing\\");
     try {

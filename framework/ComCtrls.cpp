@@ -329,6 +329,18 @@ void TStatusPanel::SetText(const std::string& s) {
     bar_->UpdatePanelText(Index());
 }
 
+void TStatusPanel::SetBevel(TStatusPanelBevel v) {
+    if (v == bevel_) return;
+    bevel_ = v;
+    bar_->UpdatePanelText(Index());
+}
+
+void TStatusPanel::SetAlignment(TAlignment v) {
+    if (v == alignment_) return;
+    alignment_ = v;
+    bar_->UpdatePanelText(Index());
+}
+
 int TStatusPanel::Index() const {
     const auto& panels = bar_->panels_->panels_;
     for (size_t i = 0; i < panels.size(); ++i) {
@@ -431,8 +443,11 @@ void TCustomStatusBar::UpdateParts() {
 
 void TCustomStatusBar::UpdatePanelText(int index) {
     if (!HandleAllocated() || index < 0 || index >= panels_->Count()) return;
-    const std::string text = panels_->Items(index)->Text();
-    SendMessageA(HandleIfAllocated(), SB_SETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+    const TStatusPanel* panel = panels_->Items(index);
+    const std::string text = panel->Text();
+    const WPARAM edge = panel->Bevel() == pbNone ? SBT_NOBORDERS : panel->Bevel() == pbRaised ? SBT_POPOUT : 0;
+    SendMessageA(HandleIfAllocated(), SB_SETTEXTA, static_cast<WPARAM>(index) | edge,
+                 reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 const TClassInfo& TStatusBar::StaticClass() {

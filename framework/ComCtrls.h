@@ -2,6 +2,7 @@
 // Common controls: progress bar ("msctls_progress32"), tab control with pages
 // ("SysTabControl32" holding "TTabSheet" windows) and status bar ("msctls_statusbar32").
 #include "framework/Controls.h"
+#include "framework/StdCtrls.h"
 
 #include <memory>
 #include <string>
@@ -111,6 +112,8 @@ private:
 
 class TCustomStatusBar;
 
+enum TStatusPanelBevel : uint8_t { pbNone, pbLowered, pbRaised };
+
 class TStatusPanel {
 public:
     explicit TStatusPanel(TCustomStatusBar* bar) : bar_(bar) {}
@@ -119,11 +122,20 @@ public:
     std::string Text() const { return text_; }
     void SetText(const std::string& s);  // SB_SETTEXT for this panel
     int Index() const;
+    // The panel's edge (SBT_NOBORDERS / SBT_POPOUT for the system's own drawing).
+    TStatusPanelBevel Bevel() const { return bevel_; }
+    void SetBevel(TStatusPanelBevel v);
+    // Where the text sits in the panel (the system bar draws it left-aligned; skinned
+    // bars honour it).
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment v);
 
 private:
     TCustomStatusBar* bar_;
     int width_ = 50;
     std::string text_;
+    TStatusPanelBevel bevel_ = pbLowered;
+    TAlignment alignment_ = taLeftJustify;
 };
 
 class TStatusPanels {

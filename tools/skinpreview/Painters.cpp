@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/controls/IndicatorPainter.h"
 #include "skin/controls/ScrollPainter.h"
 #include "skin/data/ImgUtil.h"
 
@@ -45,13 +46,11 @@ void PaintCheck(Surface& s, const TSkinDefinition& skin, int x, int y, bool radi
 }
 
 void PaintProgress(PixelBuffer& px, const TSkinDefinition& skin, const TRect& r, int percent) {
-    const TDataSkinBorder& p = *skin.Progress;
-    Fill(px, r, Face(skin));
-    DrawFrameNineSlice(px, r, p.Image, false, p.Tile == 1, p.Trans != 0, 2, 1, ElementMargins(p));
-    const int filled = r.Width() * percent / 100;
-    if (percent > 0)
-        DrawFrameNineSlice(px, {r.left, r.top, r.left + filled, r.bottom}, p.Image, false, p.Tile == 1, p.Trans != 0, 2,
-                           2, ElementMargins(p));
+    PixelBuffer bar = PixelBuffer::Scratch(r.Width(), r.Height());
+    TProgressState state;
+    state.position = percent;
+    PaintProgress(bar, *skin.Progress, skin.ProgressChunk.get(), state, Face(skin));
+    StretchCopy(px, r, bar, {0, 0, bar.Width(), bar.Height()});
 }
 
 void PaintGroupBox(Surface& s, const TSkinDefinition& skin, const TRect& r, const std::string& caption) {
@@ -125,9 +124,19 @@ void PaintMemo(Surface& s, const TSkinDefinition& skin, const TRect& r, const ch
 
 void PaintStatusBar(Surface& s, const TSkinDefinition& skin, const TRect& r, int split, const std::string& text) {
     const TDataSkinObject& e = *skin.StatusBarEdges;
-    Fill(s.px, r, Face(skin));
-    DrawElement(s.px, {r.left, r.top, r.left + split + 2, r.bottom}, e, 1);
-    DrawElement(s.px, {r.left + split + 2, r.top, r.right, r.bottom}, e, 1);
+    // The texts are the scene's; the painter gets none.
+    struct NoText : TButtonText {
+        TTextSize Measure(const std::wstring&, int, unsigned) const override { return {}; }
+        void Draw(PixelBuffer&, const std::wstring&, const TRect&, unsigned, uint32_t) override {}
+    } noText;
+    TStatusBarFace face;
+    face.faceColour = Face(skin);
+    face.panels.resize(2);
+    face.panels[0].rect = {0, 0, split, r.Height()};
+    face.panels[1].rect = {split + 2, 0, r.Width(), r.Height()};
+    PixelBuffer bar = PixelBuffer::Scratch(r.Width(), r.Height());
+    PaintStatusBar(bar, face, &e, skin.ExtraImages.get(), noText);
+    StretchCopy(s.px, r, bar, {0, 0, bar.Width(), bar.Height()});
     s.Text(r.left + split + 6, r.top + r.Height() / 2, text, Resolve(e.NormalColour2));
 }
 
@@ -149,12 +158,11 @@ void PaintUpDown(PixelBuffer& px, const TSkinDefinition& skin, const TRect& r, i
 }
 
 void PaintTrackBar(PixelBuffer& px, const TSkinDefinition& skin, const TRect& r, int percent) {
-    const TDataSkinObject& track = *skin.Track;
     const int cy = r.top + r.Height() / 2;
     const TRect channel{r.left + 8, cy - 2, r.right - 8, cy + 2};
-    StretchThreePart(px, channel, track.Image, false, 1, 1, ElementMargins(track));
+    PaintTrackChannel(px, channel, *skin.Track, false);
     const int x = channel.left + (channel.Width() - 11) * percent / 100;
-    DrawFrameStretched(px, {x, cy - 10, x + 11, cy + 10}, skin.TrackbarThumbHorz->Image, true, 5, 2);
+    PaintTrackThumb(px, {x, cy - 10, x + 11, cy + 10}, skin.TrackbarThumbHorz.get(), kSystemShadow, Face(skin));
 }
 
 void PaintPopupMenu(Surface& s, const TSkinDefinition& skin, const TRect& r, const char* const* items, int count,

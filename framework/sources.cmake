@@ -13,4 +13,5 @@ kelvora_win32(FileIoWin32.cpp Graphics.cpp WindowHook.cpp UtilWindow.cpp Control
 kelvora_win32(ImageList.cpp HintWindow.cpp)
 kelvora_win32(CheckBoxes.cpp)
 kelvora_win32(TrackBar.cpp)
+kelvora_win32(UpDown.cpp DateTimePicker.cpp)
 kelvora_win32(ComboBox.cpp ListView.cpp)

@@ -283,6 +283,17 @@ void TCustomForm::WndProc(TMessage& m) {
             return;
         }
         break;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM: {
+        // Owner-drawn items of the form's menus (the menu bar's popups) measure and draw
+        // themselves.
+        LRESULT result = 0;
+        if (HandleMenuItemMessage(m.Msg, m.WParam, m.LParam, result)) {
+            m.Result = result;
+            return;
+        }
+        break;
+    }
     case WM_SYSCOMMAND:
         if ((m.WParam & 0xFFF0) == SC_MINIMIZE && this == Application->MainForm() &&
             IsWindowVisible(Application->Handle())) {

@@ -213,6 +213,7 @@ private:
     // Menus (SkinFormMenus.cpp).
     void CreateMenuBar();
     void FreeMenuBar(bool giveMenuBack);
+    void TakeOverNewMenuBar();
     void MenuBarChanged();
     void MenuKey(TMessage& m);
     bool KeyMenu(TMessage& m);  // SC_KEYMENU with an accelerator or none

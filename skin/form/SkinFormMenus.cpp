@@ -42,10 +42,30 @@ void TSkinForm::FreeMenuBar(bool giveMenuBack) {
 }
 
 void TSkinForm::MenuBarChanged() {
-    if (!MenuBarSkinner || !GetMenu(windowHandle_)) return;
+    if (!MenuBarSkinner) {
+        TakeOverNewMenuBar();
+        return;
+    }
+    if (!GetMenu(windowHandle_)) return;
     if (!skinData_ || skinData_->MenuUpdate) MenuBarSkinner->Refresh();
     // The system's own bar never shows under the skinned one.
     SetMenu(windowHandle_, nullptr);
+    PaintFrame(nullptr);
+}
+
+void TSkinForm::TakeOverNewMenuBar() {
+    // A menu given to the window after it was skinned becomes the skinned bar too; the
+    // window grows by the bar's height so the client area keeps its size.
+    if (!FrameSkinned || SkinState != ssActive || !GetMenu(windowHandle_)) return;
+    CreateMenuBar();
+    if (!MenuBarSkinner) return;
+    RECT r{};
+    GetWindowRect(windowHandle_, &r);
+    SetWindowPos(windowHandle_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top + MenuBarHeight,
+                 SWP_NOMOVE | SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
+    TCustomForm* form = FormControl();
+    if (form && form->Menu() && skinData_ && SkinHas(skinData_->SkinControls, xcMainMenu))
+        InstallMenuItemHandlers(*form->Menu(), skinData_);
     PaintFrame(nullptr);
 }
 

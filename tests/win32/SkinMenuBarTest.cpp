@@ -73,7 +73,8 @@ protected:
     }
 
     // A form with a four-item main menu: three popups and one empty caption at index 1.
-    void MakeForm(bool rightToLeft) {
+    // menuLater: the menu is given to the form only after it was skinned.
+    void MakeForm(bool rightToLeft, bool menuLater = false) {
         form = MakeUnowned<TForm>();
         form->SetBorderStyle(bsSizeable);
         form->SetClientSize(320, 200);
@@ -90,7 +91,7 @@ protected:
             }
             menu->Items()->Add(top);
         }
-        form->SetMenu(menu);
+        if (!menuLater) form->SetMenu(menu);
         form->Show();
         Pump();
         w = form->Handle();
@@ -104,6 +105,11 @@ protected:
         SetForegroundWindow(w);
         Pump();
         ASSERT_EQ(ssActive, skinner->SkinState);
+        if (menuLater) {
+            ASSERT_FALSE(skinner->MenuBarSkinner);
+            form->SetMenu(menu);
+            Pump();
+        }
         ASSERT_TRUE(skinner->MenuBarSkinner);
     }
 
@@ -169,6 +175,47 @@ TEST_F(SkinMenuBar, BarIsReservedInTheFrameDrawnAndHitOnlyOnCaptions) {
     EXPECT_EQ(bar.Button(2), skinner->HitTestButtons({e.left, e.top + 2}));
     EXPECT_EQ(nullptr, skinner->HitTestButtons({beyond.left + 5, e.top + 2}));
     EXPECT_EQ(HTMENU, SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(outer.left + beyond.left + 5, outer.top + e.top + 2)));
+
+    // Skinning off gives the system its bar back and the client area keeps its size.
+    skinner->Detach();
+    EXPECT_NE(nullptr, GetMenu(w));
+    GetClientRect(w, &client);
+    EXPECT_EQ(clientBefore.right, client.right);
+    EXPECT_EQ(clientBefore.bottom, client.bottom);
+}
+
+// The bar's popups are the form's menu: their items are owner-drawn and the form answers
+// their measuring with the skinned item's size.
+void ExpectOwnerDrawnAndMeasured(HWND form, HMENU popup) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_ID;
+    ASSERT_TRUE(GetMenuItemInfoA(popup, 0, TRUE, &info));
+    EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
+    MEASUREITEMSTRUCT mis{};
+    mis.CtlType = ODT_MENU;
+    mis.itemID = info.wID;
+    mis.itemData = info.dwItemData;
+    EXPECT_EQ(TRUE, SendMessageA(form, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis)));
+    EXPECT_GT(mis.itemWidth, 0u);
+    EXPECT_GT(mis.itemHeight, 0u);
+}
+
+// The bar's popups are the form's menu: their items are owner-drawn and the form answers
+// their measuring with the skinned item's size.
+TEST_F(SkinMenuBar, PopupItemsAreOwnerDrawnAndMeasuredThroughTheForm) {
+    MakeForm(false);
+    ExpectOwnerDrawnAndMeasured(w, Sub(0));
+}
+
+// A menu given after skinning becomes the skinned bar as well; the client keeps its size.
+TEST_F(SkinMenuBar, MenuGivenAfterSkinningIsTakenOver) {
+    MakeForm(false, true);
+    EXPECT_EQ(nullptr, GetMenu(w));
+    RECT client{};
+    GetClientRect(w, &client);
+    EXPECT_EQ(clientBefore.bottom, client.bottom);
+    ExpectOwnerDrawnAndMeasured(w, Sub(0));
 }
 
 TEST_F(SkinMenuBar, RightOnACommandItemOpensTheNextPopupAndWrapsToTheFirst) {

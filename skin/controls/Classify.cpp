@@ -94,10 +94,16 @@ void AttachBareKind(TSkinForm& form, HWND window, K kind) {
 void ComponentsPass(TSkinForm& form, TCustomForm* parentForm) {
     for (int i = 0; i < parentForm->ComponentCount(); ++i)
         if (auto* control = dynamic_cast<TControl*>(parentForm->Components(i))) ClassifyControl(form, control, parentForm);
+    // The form's menus get owner-drawn items: popup menus and the menu bar's popups.
     TSkinData* data = form.SkinData();
-    if (!SkinHas(data->SkinControls, xcPopupMenu)) return;
-    for (int i = 0; i < parentForm->ComponentCount(); ++i)
-        if (auto* menu = dynamic_cast<TPopupMenu*>(parentForm->Components(i))) InstallMenuItemHandlers(*menu, data);
+    for (int i = 0; i < parentForm->ComponentCount(); ++i) {
+        TComponent* c = parentForm->Components(i);
+        if (auto* popup = dynamic_cast<TPopupMenu*>(c)) {
+            if (SkinHas(data->SkinControls, xcPopupMenu)) InstallMenuItemHandlers(*popup, data);
+        } else if (auto* bar = dynamic_cast<TMainMenu*>(c)) {
+            if (SkinHas(data->SkinControls, xcMainMenu)) InstallMenuItemHandlers(*bar, data);
+        }
+    }
 }
 
 void TabOrderPass(TSkinForm& form, TCustomForm* parentForm) {

@@ -1,6 +1,7 @@
 #include "skin/controls/SkinMenus.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "framework/Graphics.h"
@@ -94,12 +95,35 @@ public:
         ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, format);
         dc.Pixels();
     }
-    void PaintImage(PixelBuffer& target, int x, int y, bool) override {
+    void PaintImage(PixelBuffer& target, int x, int y, bool enabled) override {
         if (!images_) return;
+        if (!enabled) {
+            PaintDisabledImage(target, x, y);
+            return;
+        }
         BufferDc dc(target);
         if (!dc) return;
         images_->Draw(dc.get(), x, y, imageIndex_);
         dc.Pixels();
+    }
+    // A disabled item's image is its shape embossed: once in the highlight colour one
+    // pixel down and right, once in the shadow colour over it.
+    void PaintDisabledImage(PixelBuffer& target, int x, int y) {
+        constexpr uint32_t kNoImage = 0x00FE01FD;  // a colour no image of ours uses
+        PixelBuffer shape(target.Width(), target.Height());
+        shape.Fill(kNoImage);
+        {
+            BufferDc dc(shape);
+            if (!dc) return;
+            images_->Draw(dc.get(), x, y, imageIndex_);
+            dc.Pixels();
+        }
+        const uint32_t highlight = PixelFromColour(GetSysColor(COLOR_BTNHIGHLIGHT));
+        const uint32_t shadow = PixelFromColour(GetSysColor(COLOR_BTNSHADOW));
+        for (const auto& [offset, colour] : {std::pair<int, uint32_t>{1, highlight}, {0, shadow}})
+            for (int j = 0; j < shape.Height(); ++j)
+                for (int i = 0; i < shape.Width(); ++i)
+                    if ((shape.Pixel(i, j) & 0xFFFFFF) != kNoImage) target.SetPixel(i + offset, j + offset, colour);
     }
     TExtent CheckMarkSize() const override {
         const CheckMark& mark = SystemCheckMark();

@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 #include "framework/Forms.h"
+#include "framework/Graphics.h"
+#include "framework/ImageList.h"
 #include "framework/Menus.h"
 #include "framework/PrivateMessages.h"
 #include "skin/controls/MenuPainter.h"
@@ -167,3 +170,37 @@ TEST_F(SkinMenus, ItemFreedWhileMenuShownIsNotDrawnAndHandleStaysTheSame) {
 }
 
 }  // namespace
+
+// An item's image is drawn as it is when enabled and only as an embossed shape when not.
+TEST_F(SkinMenus, DisabledItemShowsItsImageEmbossedNotInColour) {
+    constexpr uint32_t kRed = 0x000000FF;  // 0x00BBGGRR
+    PixelBuffer cell(16, 16);
+    cell.Fill(PixelFromColour(kRed));
+    auto* images = MakeComponent<TImageList>(host.get());
+    ASSERT_EQ(0, images->AddMasked(cell, 16, 0xFF00FF));
+    menu->SetImages(images);
+    TMenuItem* item = menu->Items()->Items(0);
+    item->SetImageIndex(0);
+    auto redAndShadow = [&](bool enabled) {
+        item->SetEnabled(enabled);
+        PixelBuffer picture(160, 24);
+        {
+            BufferDc dc(picture);
+            DrawSkinnedMenuItem(*item, data, dc.get(), RECT{0, 0, 160, 24}, false);
+            dc.Pixels();
+        }
+        std::pair<int, int> counts{0, 0};
+        const uint32_t shadow = PixelFromColour(GetSysColor(COLOR_BTNSHADOW)) & 0xFFFFFF;
+        for (int y = 0; y < 24; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const uint32_t p = picture.Pixel(x, y) & 0xFFFFFF;
+                counts.first += p == (PixelFromColour(kRed) & 0xFFFFFF);
+                counts.second += p == shadow;
+            }
+        return counts;
+    };
+    EXPECT_GT(redAndShadow(true).first, 100);
+    const auto disabled = redAndShadow(false);
+    EXPECT_EQ(0, disabled.first);
+    EXPECT_GT(disabled.second, 100);
+}

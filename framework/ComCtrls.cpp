@@ -71,7 +71,10 @@ const TClassInfo& TCustomTabControl::StaticClass() {
     static const TClassInfo info(
         "TCustomTabControl", &TWinControl::StaticClass(),
         {props::Enumeration<TCustomTabControl, TTabStyle>("Style", {"tsTabs", "tsButtons", "tsFlatButtons"},
-                                                          &TCustomTabControl::Style, &TCustomTabControl::SetStyle)});
+                                                          &TCustomTabControl::Style, &TCustomTabControl::SetStyle),
+         props::Enumeration<TCustomTabControl, TTabPosition>("TabPosition", {"tpTop", "tpBottom"},
+                                                             &TCustomTabControl::TabPosition,
+                                                             &TCustomTabControl::SetTabPosition)});
     return info;
 }
 
@@ -84,6 +87,12 @@ TCustomTabControl::TCustomTabControl(TComponent* owner) : TWinControl(owner) {
 void TCustomTabControl::SetStyle(TTabStyle v) {
     if (v == style_) return;
     style_ = v;
+    RecreateWnd();
+}
+
+void TCustomTabControl::SetTabPosition(TTabPosition v) {
+    if (v == tabPosition_) return;
+    tabPosition_ = v;
     RecreateWnd();
 }
 
@@ -116,6 +125,7 @@ void TCustomTabControl::CreateParams(TCreateParams& p) {
     p.Style |= WS_CLIPCHILDREN;
     if (style_ == tsButtons) p.Style |= TCS_BUTTONS;
     if (style_ == tsFlatButtons) p.Style |= TCS_BUTTONS | TCS_FLATBUTTONS;
+    if (tabPosition_ == tpBottom) p.Style |= TCS_BOTTOM;
 }
 
 void TCustomTabControl::Change() {

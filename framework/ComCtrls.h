@@ -29,6 +29,7 @@ private:
 };
 
 enum TTabStyle : uint8_t { tsTabs, tsButtons, tsFlatButtons };
+enum TTabPosition : uint8_t { tpTop, tpBottom };
 
 class TCustomTabControl : public TWinControl {
     KELVORA_CLASS(TCustomTabControl)
@@ -36,6 +37,8 @@ public:
     explicit TCustomTabControl(TComponent* owner);
     TTabStyle Style() const { return style_; }
     void SetStyle(TTabStyle v);
+    TTabPosition TabPosition() const { return tabPosition_; }
+    void SetTabPosition(TTabPosition v);  // re-makes the window
     int TabIndex();
     void SetTabIndex(int v);
     // The area of the tab control that pages cover (client coordinates).
@@ -52,6 +55,7 @@ protected:
     virtual void Change();
 
     TTabStyle style_ = tsTabs;
+    TTabPosition tabPosition_ = tpTop;
 };
 
 class TPageControl;

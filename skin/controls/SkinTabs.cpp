@@ -1,29 +1,377 @@
 #include "skin/controls/SkinTabs.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cwchar>
+
+#include "framework/ComCtrls.h"
+#include "framework/Controls.h"
+#include "framework/Forms.h"
+#include "framework/PrivateMessages.h"
+#include "skin/controls/SkinUpDown.h"
+#include "skin/data/SkinData.h"
+
 const TClassInfo& TSkinTab::StaticClass() {
     static const TClassInfo info("TSkinTab", &TSkinControl::StaticClass());
     return info;
 }
-
-TSkinTab::TSkinTab(TComponent* owner) : TSkinControl(owner) {}
 
 const TClassInfo& TSkinTab31::StaticClass() {
     static const TClassInfo info("TSkinTab31", &TSkinControl::StaticClass());
     return info;
 }
 
-TSkinTab31::TSkinTab31(TComponent* owner) : TSkinControl(owner) {}
-
 const TClassInfo& TSkinTabBtn::StaticClass() {
-    static const TClassInfo info("TSkinTabBtn", &TSkinControl::StaticClass());
+    static const TClassInfo info("TSkinTabBtn", &TSkinTab::StaticClass());
     return info;
 }
-
-TSkinTabBtn::TSkinTabBtn(TComponent* owner) : TSkinControl(owner) {}
 
 const TClassInfo& TSkinTabSheet::StaticClass() {
     static const TClassInfo info("TSkinTabSheet", &TSkinControl::StaticClass());
     return info;
 }
 
+namespace {
+
+constexpr TColour kBtnShadow = SystemColour(COLOR_BTNSHADOW);
+constexpr TColour kBtnText = SystemColour(COLOR_BTNTEXT);
+constexpr unsigned kItemMask = TCIF_TEXT | TCIF_IMAGE | TCIF_STATE;  // 0x13
+constexpr int kItemTextLength = 80;
+
+// A colour the skin may leave out (-1).
+uint32_t TextColour(TColour given, TColour fallback) { return ColourToRGB(given == -1 ? fallback : given); }
+
+TRect FromRECT(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// Text through DrawTextW into the composition's DC.
+class GdiTabText : public TButtonText {
+public:
+    explicit GdiTabText(HDC dc) : dc_(dc) {}
+    TTextSize Measure(const std::wstring& text, int maxWidth, unsigned flags) const override {
+        if (text.empty()) return {};
+        RECT r{0, 0, maxWidth, 0};
+        DrawTextW(dc_, text.c_str(), -1, &r, flags | DT_CALCRECT);
+        return {r.right - r.left, r.bottom - r.top};
+    }
+    void Draw(PixelBuffer&, const std::wstring& text, const TRect& rect, unsigned flags, uint32_t colour) override {
+        if (text.empty()) return;
+        RECT r{rect.left, rect.top, rect.right, rect.bottom};
+        SetTextColor(dc_, colour);
+        SetBkMode(dc_, TRANSPARENT);
+        // Clipped to the tab: the rectangle already is, DT_NOCLIP is not among the flags.
+        DrawTextW(dc_, text.c_str(), -1, &r, flags);
+        GdiFlush();  // the painter writes the pixels around it directly
+    }
+
+private:
+    HDC dc_;
+};
+
+// The control's image list drawn into the composition's DC.
+class ImageListGlyphs : public TTabGlyphs {
+public:
+    ImageListGlyphs(HIMAGELIST list, HDC dc) : list_(list), dc_(dc) {
+        int w = 0, h = 0;
+        if (list_ && ImageList_GetIconSize(list_, &w, &h)) size_ = {w, h};
+    }
+    TTextSize Size() const override { return size_; }
+    void Draw(PixelBuffer&, int index, int x, int y) override {
+        GdiFlush();
+        ImageList_Draw(list_, index, dc_, x, y, ILD_TRANSPARENT);
+        GdiFlush();
+    }
+
+private:
+    HIMAGELIST list_;
+    HDC dc_;
+    TTextSize size_{};
+};
+
+HFONT WindowFont(TSkinControl& s) {
+    if (auto* control = dynamic_cast<TControl*>(s.Control())) return control->Font().Handle();
+    return reinterpret_cast<HFONT>(SendMessageW(s.Handle(), WM_GETFONT, 0, 0));
+}
+
+TTabSheet* PageOfTab(TPageControl* pages, int tab) {
+    for (int i = 0; pages && i < pages->PageCount(); ++i)
+        if (pages->Pages(i)->TabIndex() == tab) return pages->Pages(i);
+    return nullptr;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+
+HDC TTabBuffer::Prepare(int width, int height) {
+    if (pixels_.Width() != width || pixels_.Height() != height || pixels_.Empty()) {
+        dc_.reset();
+        pixels_ = PixelBuffer(width, height);
+    }
+    if (pixels_.Empty()) return nullptr;
+    if (!dc_) dc_ = std::make_unique<BufferDc>(pixels_);
+    return *dc_ ? dc_->get() : nullptr;
+}
+
+// ---------------------------------------------------------------------------------------
+// Tabs.
+
+TSkinTab::TSkinTab(TComponent* owner) : TSkinControl(owner) {}
+TSkinTab::~TSkinTab() = default;
+
+void TSkinTab::Attach(TSkinForm* formSkinner, TSkinData* skinData, bool setColour, TCanvas* canvas) {
+    const bool first = !Attached;
+    TSkinControl::Attach(formSkinner, skinData, setColour, canvas);
+    if (!first || !Attached) return;
+    Enabled = (WindowLong(GWL_STYLE) & WS_DISABLED) ? 0 : 1;
+    auto* pages = dynamic_cast<TPageControl*>(Control());
+    CloseBoxes = pages && pages->Tag() == kTabCloseTag && !(WindowLong(GWL_STYLE) & TCS_BUTTONS) ? 1 : 0;
+    PrepareImages();
+    AttachScrollUpDown();
+}
+
+void TSkinTab::AttachWindow(HWND window, TSkinData* skinData, TSkinForm* formSkinner, TCanvas* canvas) {
+    const bool first = !Attached;
+    TSkinControl::AttachWindow(window, skinData, formSkinner, canvas);
+    if (!first || !Attached) return;
+    Enabled = (WindowLong(GWL_STYLE) & WS_DISABLED) ? 0 : 1;
+    PrepareImages();
+    AttachScrollUpDown();
+}
+
+void TSkinTab::PrepareImages() {
+    imagesReady_ = false;
+    images_ = TTabImages{};
+    Orientation = TabSideFromStyle(static_cast<uint32_t>(WindowLong(GWL_STYLE)));
+    if (!SkinData()) return;
+    const TSkinDefinition& skin = SkinData()->Skin();
+    if (!skin.Tabs || skin.Tabs->Image.Empty()) return;
+    images_ = PrepareTabImages(*skin.Tabs, skin.TabPane.get(), Orientation);
+    imagesReady_ = true;
+}
+
+void TSkinTab::SkinChanged() {
+    PrepareImages();
+    TSkinControl::SkinChanged();
+}
+
+HWND TSkinTab::ScrollUpDown() const {
+    return Handle() ? FindWindowExA(Handle(), nullptr, UPDOWN_CLASSA, nullptr) : nullptr;
+}
+
+// The tab-scroll arrows appear only once the tabs no longer fit, so this runs on every
+// paint too.
+void TSkinTab::AttachScrollUpDown() {
+    HWND arrows = ScrollUpDown();
+    if (!arrows) return;
+    if (TSkinUpDown* current = upDown_.Get(); current && current->Handle() == arrows && current->State != skDestroyed)
+        return;
+    auto* skinner = MakeComponent<TSkinUpDown>(this);
+    skinner->AttachWindow(arrows, SkinData(), FormSkinner(), Canvas);
+    upDown_ = TComponentRef<TSkinUpDown>(skinner);
+}
+
+bool TSkinTab::BeforeMessage(TMessage& m) {
+    switch (m.Msg) {
+        case WM_PAINT:
+            if (!imagesReady_) return true;
+            PaintHandler(m);
+            return false;
+        case WM_LBUTTONDOWN: {
+            if (!CloseBoxes) return true;
+            const int hit = TabCloseBoxAt(closeRects_, static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam)));
+            if (hit < 0) return true;
+            m.Result = 0;
+            CloseTab(hit);
+            return false;
+        }
+        default: return true;
+    }
+}
+
+HWND TSkinTab::FormWindow() const {
+    if (Control())
+        if (TCustomForm* form = GetParentForm(Control())) return form->Handle();
+    return Handle() ? GetAncestor(Handle(), GA_ROOT) : nullptr;
+}
+
+void TSkinTab::CloseTab(int index) {
+    TComponentRef<TSkinTab> self(this);
+    TComponentRef<TTabSheet> page(PageOfTab(dynamic_cast<TPageControl*>(Control()), index));
+    // Until the next paint the boxes no longer match the tabs: no second close from them.
+    closeRects_.clear();
+    HWND form = FormWindow();
+    const LRESULT answer =
+        form ? SendMessageW(form, SKINMSG_TABCLOSE, reinterpret_cast<WPARAM>(Handle()), static_cast<LPARAM>(index)) : 0;
+    if (answer != 0) return;
+    // The form's handler may have freed the page (or the whole control) itself; the page
+    // freed is the one pressed, wherever its tab stands now.
+    if (TTabSheet* p = page.Get()) TComponent::Free(p);
+    if (TSkinTab* s = self.Get(); s && s->Handle()) InvalidateRect(s->Handle(), nullptr, FALSE);
+}
+
+TTabStrip TSkinTab::GatherStrip(bool enabled) {
+    TTabStrip s;
+    HWND wnd = Handle();
+    const int count = static_cast<int>(SendMessageW(wnd, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TTabItem item;
+        RECT r{};
+        SendMessageW(wnd, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+        item.rect = FromRECT(r);
+        if (UnicodeWindow) {
+            wchar_t text[kItemTextLength + 1] = {};
+            TCITEMW ti{};
+            ti.mask = kItemMask;
+            ti.pszText = text;
+            ti.cchTextMax = kItemTextLength;
+            if (SendMessageW(wnd, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&ti))) {
+                item.text.assign(ti.pszText ? ti.pszText : L"");
+                item.image = ti.iImage;
+            }
+        } else {
+            char text[kItemTextLength + 1] = {};
+            TCITEMA ti{};
+            ti.mask = kItemMask;
+            ti.pszText = text;
+            ti.cchTextMax = kItemTextLength;
+            if (SendMessageA(wnd, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&ti)) && ti.pszText) {
+                const int n = MultiByteToWideChar(CP_ACP, 0, ti.pszText, -1, nullptr, 0);
+                if (n > 1) {
+                    item.text.resize(static_cast<size_t>(n));
+                    MultiByteToWideChar(CP_ACP, 0, ti.pszText, -1, item.text.data(), n);
+                    item.text.resize(static_cast<size_t>(n - 1));
+                }
+                item.image = ti.iImage;
+            }
+        }
+        s.items.push_back(std::move(item));
+    }
+    s.current = static_cast<int>(SendMessageW(wnd, TCM_GETCURFOCUS, 0, 0));
+    if (s.current < 0) s.current = static_cast<int>(SendMessageW(wnd, TCM_GETCURSEL, 0, 0));
+    s.disabled = !enabled;
+    s.background = ColourToRGB(ParentColour());
+    s.disabledText = ColourToRGB(kBtnShadow);
+    s.alignment = (WindowLong(GWL_STYLE) & TCS_FORCELABELLEFT) ? tcaLeft : tcaCentre;
+    if (SkinData() && SkinData()->Skin().Tabs) {
+        const TDataSkinBorder& tabs = *SkinData()->Skin().Tabs;
+        s.normalText = TextColour(tabs.NormalColour2, kBtnText);
+        s.currentText = TextColour(tabs.MouseOverColour2, kBtnText);
+    }
+    return s;
+}
+
+PixelBuffer* TSkinTab::Target(int width, int height) {
+    if (!target_.Prepare(width, height)) return nullptr;
+    target_.Pixels().Fill(PixelFromColour(ColourToRGB(ParentColour())));
+    return &target_.Pixels();
+}
+
+std::vector<TRect> TSkinTab::ComposeStrip(const TRect& strip, int side, const TTabFace& face, const TTabStrip& tabs) {
+    if (strip.IsEmpty()) return {};
+    const TTextSize size = TabCompositionSize(strip, side);
+    HDC dc = comp_.Prepare(size.width, size.height);
+    if (!dc) return {};
+    SelectScope font(dc, WindowFont(*this));
+    GdiTabText text(dc);
+    HIMAGELIST list = reinterpret_cast<HIMAGELIST>(SendMessageW(Handle(), TCM_GETIMAGELIST, 0, 0));
+    ImageListGlyphs glyphs(list, dc);
+    TTabStrip withGlyphs = tabs;
+    if (list) withGlyphs.glyphs = &glyphs;
+    std::vector<TRect> boxes = PaintTabStrip(comp_.Pixels(), strip, side, face, withGlyphs, text);
+    GdiFlush();
+    comp_.Pixels().Sync();
+    PlaceTabStrip(target_.Pixels(), comp_.Pixels(), strip, side);
+    return boxes;
+}
+
+void TSkinTab::Present(HDC dc, int width, int height) {
+    HDC src = target_.Prepare(width, height);
+    if (!src) return;
+    const int saved = SaveDC(dc);
+    if (HWND arrows = ScrollUpDown(); arrows && IsWindowVisible(arrows)) {
+        RECT r;
+        GetWindowRect(arrows, &r);
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
+    BitBlt(dc, 0, 0, width, height, src, 0, 0, SRCCOPY);
+    RestoreDC(dc, saved);
+    if (Mode == 2 && Control()) Control()->PaintControls(dc);
+}
+
+void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0 || !imagesReady_) return;
+    AttachScrollUpDown();
+    const int side = TabSideFromStyle(static_cast<uint32_t>(WindowLong(GWL_STYLE)));
+    if (side != Orientation) PrepareImages();
+    PixelBuffer* target = Target(width, height);
+    if (!target) return;
+    RECT adjusted{0, 0, width, height};
+    SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&adjusted));
+    const TRect display = TabDisplayArea(FromRECT(adjusted), side);
+    PaintTabPane(*target, images_, display);
+    TTabStrip tabs = GatherStrip(Enabled != 0);
+    tabs.closeBoxes = CloseBoxes != 0;
+    closeRects_ = ComposeStrip(TabStripArea(width, height, display, side), side, TabFaceOf(images_), tabs);
+    Present(dc, width, height);
+}
+
+// ---------------------------------------------------------------------------------------
+
+TSkinTab31::TSkinTab31(TComponent* owner) : TSkinControl(owner) {}
+
+// ---------------------------------------------------------------------------------------
+// Button-style tabs.
+
+TSkinTabBtn::TSkinTabBtn(TComponent* owner) : TSkinTab(owner) {}
+
+void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0 || !SkinData()) return;
+    const TDataSkinButton& buttons = SkinData()->Skin().Buttons;
+    if (!Target(width, height)) return;
+    TTabStrip tabs = GatherStrip(Enabled != 0);
+    tabs.topShift = 0;
+    tabs.alignment = tcaCentre;
+    tabs.normalText = TextColour(buttons.HasNormalColour2 ? buttons.NormalColour2 : -1, kBtnText);
+    tabs.currentText = buttons.HasPressedColour2 ? ColourToRGB(buttons.PressedColour2) : tabs.normalText;
+    const TTabFace face{&buttons.Image, {buttons.LeftWidth, buttons.TopHeight, buttons.RightWidth, buttons.BottomHeight},
+                        buttons.SafeFrameCount(), buttons.Trans != 0, buttons.Tile != 0};
+    ComposeStrip({0, 0, width, height}, tabTop, face, tabs);
+    Present(dc, width, height);
+}
+
+// ---------------------------------------------------------------------------------------
+// Pages.
+
 TSkinTabSheet::TSkinTabSheet(TComponent* owner) : TSkinControl(owner) {}
+
+bool TSkinTabSheet::BeforeMessage(TMessage& m) {
+    if (Mode != 0) return true;
+    switch (m.Msg) {
+        case WM_PAINT:
+        case WM_PRINTCLIENT: PaintHandler(m); return false;
+        case WM_ERASEBKGND: {
+            HDC dc = reinterpret_cast<HDC>(m.WParam);
+            RECT r;
+            if (dc && SkinData() && SkinData()->Skin().BackgroundBrush && GetClientRect(Handle(), &r))
+                FillRect(dc, &r, static_cast<HBRUSH>(SkinData()->Skin().BackgroundBrush->NativeHandle()));
+            m.Result = 1;
+            return false;
+        }
+        default: return true;
+    }
+}
+
+void TSkinTabSheet::DrawSkin(HDC dc, const RECT& rect) {
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    HDC buffer = face_.Prepare(width, height);
+    if (!buffer) return;
+    const TColour face = SkinData() ? SkinData()->Skin().ButtonFace() : SystemColour(COLOR_BTNFACE);
+    face_.Pixels().Fill(PixelFromColour(ColourToRGB(face)));
+    if (Control()) Control()->PaintControls(buffer);
+    GdiFlush();
+    BitBlt(dc, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
+}

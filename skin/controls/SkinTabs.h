@@ -1,12 +1,73 @@
 #pragma once
 // Tab controls and page controls: tabs and pane from the skin's Tabs element, close boxes,
-// old-style tab sets, button-style tabs and the pages themselves.
+// old-style tab sets, button-style tabs and the pages themselves. The pictures are
+// composed by the portable painters of TabPainter.h; these classes gather the control's
+// state, take its paint over and answer presses on close boxes.
 #include "skin/controls/SkinControl.h"
+
+#include <memory>
+#include <vector>
+
+#include "framework/Graphics.h"
+#include "skin/controls/TabPainter.h"
+#include "skin/data/PixelBuffer.h"
+
+class TSkinUpDown;
+
+// An off-screen picture kept between paints (re-made only when its size changes), with a
+// memory DC for the text drawn into it.
+class TTabBuffer {
+public:
+    // Null DC when GDI refused.
+    HDC Prepare(int width, int height);
+    PixelBuffer& Pixels() { return pixels_; }
+
+private:
+    PixelBuffer pixels_;
+    std::unique_ptr<BufferDc> dc_;  // declared after pixels_: goes first
+};
 
 class TSkinTab : public TSkinControl {
     KELVORA_CLASS(TSkinTab)
 public:
     explicit TSkinTab(TComponent* owner);
+    ~TSkinTab() override;
+    void Attach(TSkinForm* formSkinner, TSkinData* skinData, bool setColour, TCanvas* canvas) override;
+    void AttachWindow(HWND window, TSkinData* skinData, TSkinForm* formSkinner, TCanvas* canvas) override;
+    bool BeforeMessage(TMessage& m) override;
+    void DrawSkin(HDC dc, const RECT& rect) override;
+    void SkinChanged() override;
+
+    int32_t Orientation = tabTop;  // TTabSide of the prepared images
+    uint8_t CloseBoxes = 0;
+    // Close boxes of the last paint, control coordinates, one per tab.
+    const std::vector<TRect>& CloseRects() const { return closeRects_; }
+
+protected:
+    // Tab items, current tab, colours and font of the control as it is now.
+    TTabStrip GatherStrip(bool enabled);
+    // The off-screen picture of the window's size, filled with the parent's colour.
+    PixelBuffer* Target(int width, int height);
+    // Copies the finished picture to dc (around a visible tab-scroll up-down) and paints the
+    // graphic children in Mode 2.
+    void Present(HDC dc, int width, int height);
+    // Draws the strip through the composition buffer and places it; returns the close boxes.
+    std::vector<TRect> ComposeStrip(const TRect& strip, int side, const TTabFace& face, const TTabStrip& tabs);
+    HWND ScrollUpDown() const;
+
+private:
+    void PrepareImages();
+    void AttachScrollUpDown();
+    // A press on the close box of tab index: the form may keep the page (non-zero answer).
+    void CloseTab(int index);
+    HWND FormWindow() const;
+
+    TTabImages images_;
+    bool imagesReady_ = false;
+    std::vector<TRect> closeRects_;
+    TTabBuffer target_;
+    TTabBuffer comp_;
+    TComponentRef<TSkinUpDown> upDown_;
 };
 
 class TSkinTab31 : public TSkinControl {
@@ -15,14 +76,23 @@ public:
     explicit TSkinTab31(TComponent* owner);
 };
 
-class TSkinTabBtn : public TSkinControl {
+// A page control with button-style tabs: each tab is a push-button face of the Buttons
+// element, frame 2 for the focused tab, 1 for the others.
+class TSkinTabBtn : public TSkinTab {
     KELVORA_CLASS(TSkinTabBtn)
 public:
     explicit TSkinTabBtn(TComponent* owner);
+    void DrawSkin(HDC dc, const RECT& rect) override;
 };
 
+// A page of a page control: ButtonFace under its graphic children.
 class TSkinTabSheet : public TSkinControl {
     KELVORA_CLASS(TSkinTabSheet)
 public:
     explicit TSkinTabSheet(TComponent* owner);
+    bool BeforeMessage(TMessage& m) override;
+    void DrawSkin(HDC dc, const RECT& rect) override;
+
+private:
+    TTabBuffer face_;
 };

@@ -4,6 +4,7 @@
 
 #include "skin/controls/IndicatorPainter.h"
 #include "skin/controls/ScrollPainter.h"
+#include "skin/controls/TabPainter.h"
 #include "skin/data/ImgUtil.h"
 
 namespace {
@@ -73,24 +74,91 @@ void PaintGroupBox(Surface& s, const TSkinDefinition& skin, const TRect& r, cons
     }
 }
 
+namespace {
+
+// Captions through the scene's text, which is drawn over the picture afterwards: measured
+// with its metrics, placed at the composition's position on the surface.
+class SceneTabText : public TButtonText {
+public:
+    SceneTabText(Surface& s, int dx, int dy) : s_(s), dx_(dx), dy_(dy) {}
+    TTextSize Measure(const std::wstring& text, int, unsigned) const override {
+        return text.empty() ? TTextSize{} : TTextSize{Scene::TextWidth(Utf8(text)), 13};
+    }
+    void Draw(PixelBuffer&, const std::wstring& text, const TRect& rect, unsigned, uint32_t colour) override {
+        s_.TextCentred(rect.Offset(dx_, dy_), Utf8(text), colour);
+    }
+
+private:
+    static std::string Utf8(const std::wstring& text) {
+        std::string out;
+        for (wchar_t wc : text) {
+            const uint32_t c = static_cast<uint32_t>(wc);
+            if (c < 0x80) {
+                out += static_cast<char>(c);
+            } else if (c < 0x800) {
+                out += static_cast<char>(0xC0 | (c >> 6));
+                out += static_cast<char>(0x80 | (c & 0x3F));
+            } else {
+                out += static_cast<char>(0xE0 | (c >> 12));
+                out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+                out += static_cast<char>(0x80 | (c & 0x3F));
+            }
+        }
+        return out;
+    }
+    Surface& s_;
+    int dx_, dy_;
+};
+
+std::wstring Wide(const std::string& utf8) {
+    std::wstring out;
+    for (size_t i = 0; i < utf8.size();) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        const int n = c < 0x80 ? 1 : c < 0xE0 ? 2 : 3;
+        uint32_t v = n == 1 ? c : n == 2 ? (c & 0x1F) : (c & 0x0F);
+        for (int k = 1; k < n && i + k < utf8.size(); ++k) v = (v << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        out += static_cast<wchar_t>(v);
+        i += static_cast<size_t>(n);
+    }
+    return out;
+}
+
+}  // namespace
+
 TRect PaintTabs(Surface& s, const TSkinDefinition& skin, const TRect& r, const char* const* captions, int count,
                 int selected) {
     const TDataSkinBorder& t = *skin.Tabs;
     const int stripHeight = 21;
-    Fill(s.px, r, Face(skin));
-    // The pane: the "Border" picture with its fixed 4, 5, 4, 4 margins.
-    const TRect pane{r.left, r.top + stripHeight - 1, r.right, r.bottom};
-    DrawFrameNineSlice(s.px, pane, t.Image2, false, false, t.Trans != 0, 1, 1, TMargins{4, 5, 4, 4});
-    int x = r.left + 2;
+    const int w = r.Width(), h = r.Height();
+    // The skin engine's tab painter on the control alone, with the tab rectangles a tab
+    // control reports (the selected one 2 pixels larger on each side and at the top).
+    PixelBuffer control = PixelBuffer::Scratch(w, h);
+    control.Fill(PixelFromColour(Face(skin)));
+    const TTabImages images = PrepareTabImages(t, skin.TabPane.get(), tabTop);
+    const TRect display = TabDisplayArea({4, stripHeight + 2, w - 4, h - 4}, tabTop);
+    PaintTabPane(control, images, display);
+    TTabStrip strip;
+    strip.current = selected;
+    strip.background = Face(skin);
+    strip.normalText = Resolve(t.NormalColour2);
+    strip.currentText = Resolve(t.MouseOverColour2);
+    int x = 2;
     for (int i = 0; i < count; ++i) {
-        const int w = Scene::TextWidth(captions[i]) + 14;
+        const int tw = Scene::TextWidth(captions[i]) + 14;
         const bool sel = i == selected;
-        const TRect tab{sel ? x - 2 : x, sel ? r.top : r.top + 2, sel ? x + w + 2 : x + w, r.top + stripHeight};
-        DrawElement(s.px, tab, t, sel ? 2 : 1);
-        s.TextCentred(tab.Offset(0, sel ? 0 : 1), captions[i], Resolve(sel ? t.MouseOverColour2 : t.NormalColour2));
-        x += w;
+        TTabItem item;
+        item.text = Wide(captions[i]);
+        item.rect = {sel ? x - 2 : x, sel ? 0 : 2, sel ? x + tw + 2 : x + tw, stripHeight};
+        strip.items.push_back(item);
+        x += tw;
     }
-    return {pane.left + 4, pane.top + 4, pane.right - 4, pane.bottom - 4};
+    const TRect area = TabStripArea(w, h, display, tabTop);
+    PixelBuffer comp = PixelBuffer::Scratch(area.Width(), area.Height());
+    SceneTabText text(s, r.left + area.left, r.top + area.top);
+    PaintTabStrip(comp, area, tabTop, TabFaceOf(images), strip, text);
+    PlaceTabStrip(control, comp, area, tabTop);
+    StretchCopy(s.px, r, control, {0, 0, w, h});
+    return {r.left + display.left + 4, r.top + display.top + 4, r.left + display.right - 4, r.top + display.bottom - 4};
 }
 
 void PaintScrollBar(PixelBuffer& px, const TSkinDefinition& skin, const TRect& bar, bool vertical, int hotPart,

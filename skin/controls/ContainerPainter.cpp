@@ -30,18 +30,14 @@ TGroupBoxLayout LayoutGroupBox(int width, int height, int lineHeight, int captio
 void PaintGroupBoxFrame(PixelBuffer& target, const TGroupBoxLayout& layout, uint32_t shadow, uint32_t face) {
     const TRect& f = layout.frame;
     // The pen runs on the rectangle's inside: its last column and row are right - 1 and
-    // bottom - 1. A 5 x 5 corner leaves the two edge pixels at each end and puts one pixel
-    // on the diagonal between them.
+    // bottom - 1. A 5 x 5 corner, as GDI draws it with a one-pixel pen, leaves out just the
+    // corner pixel itself.
     if (f.Width() >= 5 && f.Height() >= 5) {
         const int l = f.left, t = f.top, r = f.right - 1, b = f.bottom - 1;
-        FillRect(target, {l + 2, t, r - 1, t + 1}, shadow);
-        FillRect(target, {l + 2, b, r - 1, b + 1}, shadow);
-        FillRect(target, {l, t + 2, l + 1, b - 1}, shadow);
-        FillRect(target, {r, t + 2, r + 1, b - 1}, shadow);
-        target.SetPixel(l + 1, t + 1, shadow);
-        target.SetPixel(r - 1, t + 1, shadow);
-        target.SetPixel(l + 1, b - 1, shadow);
-        target.SetPixel(r - 1, b - 1, shadow);
+        FillRect(target, {l + 1, t, r, t + 1}, shadow);
+        FillRect(target, {l + 1, b, r, b + 1}, shadow);
+        FillRect(target, {l, t + 1, l + 1, b}, shadow);
+        FillRect(target, {r, t + 1, r + 1, b}, shadow);
     }
     FillRect(target, layout.caption, face);
 }

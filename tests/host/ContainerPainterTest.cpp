@@ -45,13 +45,13 @@ TEST(ContainerPainter, OutlineHasFiveByFiveRoundedCornersAndStartsHalfALineDown)
     EXPECT_TRUE(layout.caption.IsEmpty());
     const std::vector<std::string> expected = {
         "..........",
-        "...####...",
-        "..#....#..",
+        "..######..",
         ".#......#.",
         ".#......#.",
         ".#......#.",
-        "..#....#..",
-        "...####...",
+        ".#......#.",
+        ".#......#.",
+        "..######..",
         "..........",
     };
     EXPECT_EQ(Picture(Painted(10, 9, layout)), expected);

@@ -1,0 +1,109 @@
+// Full repaint of the real main window's client area with every control skinned, under
+// Wine: the window built from its stored layout, given our skin package (this program
+// carries no resources) and skinned by the skin manager as at start-up; then each page
+// shown in turn and the whole client area with all its child windows invalidated, erased
+// and painted at once (RedrawWindow ... RDW_UPDATENOW). The same for the bare window
+// (skinning switched off) beside it.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/Unit1.h"
+#include "bench/win32/PaintTiming.h"
+#include "framework/ComCtrls.h"
+#include "framework/PrivateMessages.h"
+#include "skin/data/SkinManager.h"
+#include "tests/win32/SkinTestSupport.h"
+
+namespace {
+
+constexpr int kRuns = 200;
+
+bool WaitFor(DWORD ms, bool (*done)(HWND), HWND w) {
+    const DWORD start = GetTickCount();
+    while (!done(w)) {
+        if (GetTickCount() - start > ms) return false;
+        Application->ProcessMessages();
+        Sleep(5);
+    }
+    return true;
+}
+
+bool FrameSkinned(HWND w) {
+    return SendMessageA(w, SKINMSG_PING, 0, SKINMSG_ANNOUNCE_COOKIE) == static_cast<LRESULT>(SKINMSG_ANNOUNCE_COOKIE);
+}
+
+BOOL CALLBACK CollectChild(HWND w, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
+    return TRUE;
+}
+
+std::vector<HWND> Children(HWND top) {
+    std::vector<HWND> children;
+    EnumChildWindows(top, CollectChild, reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+// The child windows without a skinner (the scroll overlays are the skin's own), named.
+void ReportUnskinned(HWND top) {
+    int plain = 0;
+    std::string names;
+    for (HWND w : Children(top)) {
+        char cls[64] = {};
+        GetClassNameA(w, cls, sizeof cls);
+        if (std::string(cls) == "TScrollOverlay" || SendMessageA(w, SKINMSG_QUERY, 0, 0) == 1) continue;
+        ++plain;
+        names += std::string(" ") + cls;
+    }
+    std::printf("child windows without a skinner: %d%s\n", plain, names.c_str());
+}
+
+void RepaintAll(HWND w) {
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+}  // namespace
+
+int main() {
+    const std::vector<uint8_t> package = OurPackage();
+    if (package.empty()) {
+        std::printf("window_repaint: no skin package beside the program\n");
+        return 1;
+    }
+    Application->Initialize();
+    auto form = MakeUnowned<TForm1>();
+    const std::vector<uint8_t> stream = WriteSkinStream(package);
+    form->SkinData1->ReadSkinStream(stream.data(), stream.size());
+    form->SkinData1->SetActive(true);
+    form->Show();
+    HWND w = form->Handle();
+    if (!WaitFor(20000, FrameSkinned, w)) {
+        std::printf("window_repaint: the window was not skinned\n");
+        return 1;
+    }
+    for (int i = 0; i < 50; ++i) {  // the control skinners come with the first activation
+        Application->ProcessMessages();
+        Sleep(10);
+    }
+    ReportUnskinned(w);
+    form->TimerGet->SetEnabled(false);  // its 10 ms tick is no part of a repaint
+
+    for (int page = 0; page < 3; ++page) {
+        form->PageControl1->SetActivePageIndex(page);
+        Application->ProcessMessages();
+        const std::string what = "skinned client repaint, page " + std::to_string(page + 1);
+        Report(what.c_str(), kRuns, [&] { RepaintAll(w); });
+    }
+    form->PageControl1->SetActivePageIndex(0);
+    // Skinning off: every skinner passes its messages straight through.
+    for (HWND c : Children(w)) SendMessageA(c, SKINMSG_ENABLE, 0, 0);
+    Application->ProcessMessages();
+    Report("same client area, control skinners off, page 1", kRuns, [&] { RepaintAll(w); });
+    form.reset();
+    TSkinManager::Destroy();
+    return 0;
+}

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/controls/ContainerPainter.h"
+#include "skin/controls/EditPainter.h"
 #include "skin/controls/IndicatorPainter.h"
 #include "skin/controls/ScrollPainter.h"
 #include "skin/controls/TabPainter.h"
@@ -207,14 +208,15 @@ void PaintCombo(Surface& s, const TSkinDefinition& skin, const TRect& r, int g, 
 }
 
 void PaintUpDown(PixelBuffer& px, const TSkinDefinition& skin, const TRect& r, int hotHalf) {
-    const TDataSkinBorder& e = *skin.UpDownVert;
-    const int mid = r.top + r.Height() / 2;
-    const TRect halves[2] = {{r.left, r.top, r.right, mid}, {r.left, mid, r.right, r.bottom}};
-    for (int h = 0; h < 2; ++h) {
-        const int index = h * 4 + (hotHalf == h ? 4 : 1);
-        DrawFrameNineSlice(px, halves[h], e.Image, true, e.Tile == 1, e.Trans != 0, 8, index, ElementMargins(e));
-        DrawFrameCentred(px, halves[h], e.Image2, true, 8, index);
-    }
+    PixelBuffer face = PixelBuffer::Scratch(r.Width(), r.Height());
+    TUpDownLook look;
+    look.face = Face(skin);
+    look.firstState = hotHalf == 0 ? udHot : udNormal;
+    look.secondState = hotHalf == 1 ? udHot : udNormal;
+    look.arrow = kBlack;
+    look.disabledArrow = kSystemShadow;
+    PaintUpDown(face, skin.UpDownVert.get(), look);
+    StretchCopy(px, r, face, {0, 0, face.Width(), face.Height()});
 }
 
 void PaintTrackBar(PixelBuffer& px, const TSkinDefinition& skin, const TRect& r, int percent) {

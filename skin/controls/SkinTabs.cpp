@@ -185,7 +185,7 @@ bool TSkinTab::BeforeMessage(TMessage& m) {
             CloseTab(hit);
             return false;
         }
-        default: return true;
+        default: return TSkinControl::BeforeMessage(m);
     }
 }
 
@@ -349,7 +349,7 @@ void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
 TSkinTabSheet::TSkinTabSheet(TComponent* owner) : TSkinControl(owner) {}
 
 bool TSkinTabSheet::BeforeMessage(TMessage& m) {
-    if (Mode != 0) return true;
+    if (Mode != 0) return TSkinControl::BeforeMessage(m);
     switch (m.Msg) {
         case WM_PAINT:
         case WM_PRINTCLIENT: PaintHandler(m); return false;
@@ -361,7 +361,7 @@ bool TSkinTabSheet::BeforeMessage(TMessage& m) {
             m.Result = 1;
             return false;
         }
-        default: return true;
+        default: return TSkinControl::BeforeMessage(m);
     }
 }
 

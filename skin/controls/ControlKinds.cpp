@@ -103,6 +103,11 @@ TClassifyActions BuiltinActions(const TControlFacts& f, const std::string& n) {
     if (f.Is("TCustomStatusBar") && Gate(f, xcStatusBar)) return {Attach(K::StatusBar)};
     if (f.Is("TProgressBar") && Gate(f, xcProgress)) return {Attach(K::Progress)};
     if (f.Is("TScrollBar") && Gate(f, xcScrollbar)) return {Attach(K::ScrollControl)};
+    // The framework's own combo box, date-time picker and track bar (the stored class
+    // table is the user's and keeps its lines).
+    if (f.Is("TComboBox") && Gate(f, xcCombo)) return {Attach(K::ComboBox)};
+    if (f.Is("TDateTimePicker") && Gate(f, xcCombo)) return {Attach(K::DateTime)};
+    if (f.Is("TTrackBar") && Gate(f, xcButton)) return {Step(S::SetTransparent, K::TrackBar), Attach(K::TrackBar)};
     if (n == "TTNTCOMBOBOX" && Gate(f, xcCombo)) return {Attach(K::ComboBox)};
     if (n == "TRICHEDIT" && Gate(f, xcScrollbar)) return {Attach(K::ScrollBar)};
     if ((n == "TWWDBRICHEDIT" || n == "TDXDBMEMO") && Gate(f, xcScrollbar)) return {Attach(K::ScrollBar)};

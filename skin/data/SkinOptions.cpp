@@ -23,7 +23,6 @@ std::vector<std::string> BuildClassKinds() {
         {"Combobox", {"TComboboxex"}},
         {"SpeedButton", {"TRxSpeedButton"}},
     };
-    // The framework's own combo box (TComboBox) closes the combobox group.
     static const KindGroup kRest[] = {
         {"Scrollbar", {"THTMLViewer", "TDBCtrlGrid", "TImageEnMView", "TImageEnView", "TAdvMemo", "TDBAdvMemo"}},
         {"Panel",
@@ -39,7 +38,7 @@ std::vector<std::string> BuildClassKinds() {
           "TLMDFontSizeCombobox", "TLMDFontSizeCombobox", "TLMDPrinterCombobox", "TLMDDriveCombobox",
           "TLMDCalculatorComboBox", "TLMDTrackBarComboBox", "TLMDCalendarComboBox", "TLMDTreeComboBox",
           "TDBLookupCombobox", "TWWDBCombobox", "TWWDBCombobox", "TWWDBLookupCombo", "TWWKeyCombo",
-          "TWWTempKeyCombo", "TWWDBDateTimePicker", "TComboBox"}},
+          "TWWTempKeyCombo", "TWWDBDateTimePicker"}},
         {"SpeedButton", {"TfrSpeedButton", "TfrTBButton"}},
         {"Button", {"TRzButton"}},
         {"BitBtn", {"TRzBitbtn", "TLMDButton", "TcxButton"}},

@@ -103,10 +103,11 @@ PixelBuffer DrawUpDownGlyphs(bool horizontal) {
     std::vector<PixelBuffer> cells;
     for (int half = 0; half < 2; ++half) {
         Dir dir = horizontal ? (half == 0 ? Dir::Left : Dir::Right) : (half == 0 ? Dir::Up : Dir::Down);
-        for (const Rgb& ink : kSpinInks) {
+        // Each arrow's soft edge is blended into the fill of the frame it is drawn on.
+        for (int look = 0; look < 4; ++look) {
             Layer layer(w, h);
-            layer.Fill(Chevron(dir, w / 2.0, h / 2.0, 3, 1.4), ink);
-            cells.push_back(layer.Flatten(kWhite));
+            layer.Fill(Chevron(dir, w / 2.0, h / 2.0, 3, 1.4), kSpinInks[look]);
+            cells.push_back(layer.Flatten(kSpinLooks[look].fill));
         }
     }
     return JoinFrames(cells, false);

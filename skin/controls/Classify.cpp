@@ -14,6 +14,7 @@
 #include "skin/controls/ControlKinds.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinMenus.h"
+#include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinScrollBars.h"
 #include "skin/controls/SkinnerFactory.h"
 #include "skin/data/SkinData.h"
@@ -209,6 +210,8 @@ void ClassifyControl(TSkinForm& form, TControl* control, TCustomForm* parentForm
     }
     const std::vector<std::string> lines = ClassKindLines(*data);
     Act(form, control, DecideControl(ControlFacts(*data, control, lines)).Actions);
+    // A list view's column header is a window of its own: it gets its own skinner.
+    if (win) SkinListViewHeader(form, win);
 }
 
 void WalkChildren(TSkinForm& form, TWinControl* control) {

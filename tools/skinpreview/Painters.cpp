@@ -1,10 +1,10 @@
 #include "tools/skinpreview/Painters.h"
 
 #include <algorithm>
+#include <vector>
 
-#include "skin/controls/ContainerPainter.h"
-#include "skin/controls/EditPainter.h"
 #include "skin/controls/IndicatorPainter.h"
+#include "skin/controls/ComboPainter.h"
 #include "skin/controls/ScrollPainter.h"
 #include "skin/controls/TabPainter.h"
 #include "skin/data/ImgUtil.h"
@@ -57,14 +57,23 @@ void PaintProgress(PixelBuffer& px, const TSkinDefinition& skin, const TRect& r,
 }
 
 void PaintGroupBox(Surface& s, const TSkinDefinition& skin, const TRect& r, const std::string& caption) {
-    // The group box painter on the box alone, then the caption text over its box.
-    PixelBuffer box = PixelBuffer::Scratch(r.Width(), r.Height());
-    box.Fill(PixelFromColour(Face(skin)));
-    const int captionWidth = caption.empty() ? 0 : Scene::TextWidth(caption);
-    const TGroupBoxLayout layout = LayoutGroupBox(r.Width(), r.Height(), 12, captionWidth, 13, false);
-    PaintGroupBoxFrame(box, layout, PixelFromColour(Resolve(skin.Colours[scButtonShadow])), PixelFromColour(Face(skin)));
-    StretchCopy(s.px, r, box, {0, 0, box.Width(), box.Height()});
-    if (!caption.empty()) s.Text(r.left + layout.caption.left, r.top + 6, caption, kBlack);
+    Fill(s.px, r, Face(skin));
+    const int y = 12 / 2 - 1;
+    // The group box painter draws a rounded outline in the ButtonShadow colour.
+    const uint32_t shadow = Resolve(skin.Colours[scButtonShadow]);
+    const TRect box{r.left + 1, r.top + y, r.right - 1, r.bottom - 1};
+    Fill(s.px, {box.left + 2, box.top, box.right - 2, box.top + 1}, shadow);
+    Fill(s.px, {box.left + 2, box.bottom - 1, box.right - 2, box.bottom}, shadow);
+    Fill(s.px, {box.left, box.top + 2, box.left + 1, box.bottom - 2}, shadow);
+    Fill(s.px, {box.right - 1, box.top + 2, box.right, box.bottom - 2}, shadow);
+    for (auto [cx, cy] : {std::pair{box.left + 1, box.top + 1}, std::pair{box.right - 2, box.top + 1},
+                          std::pair{box.left + 1, box.bottom - 2}, std::pair{box.right - 2, box.bottom - 2}})
+        s.px.SetPixel(cx, cy, PixelFromColour(shadow));
+    if (!caption.empty()) {
+        const int w = Scene::TextWidth(caption);
+        Fill(s.px, {r.left + 8, r.top, r.left + 8 + w, r.top + 13}, Face(skin));
+        s.Text(r.left + 8, r.top + 6, caption, kBlack);
+    }
 }
 
 namespace {
@@ -202,21 +211,28 @@ void PaintStatusBar(Surface& s, const TSkinDefinition& skin, const TRect& r, int
 }
 
 void PaintCombo(Surface& s, const TSkinDefinition& skin, const TRect& r, int g, const std::string& text) {
-    Fill(s.px, r, g == 3 ? Face(skin) : 0xFFFFFF);
-    DrawElement(s.px, r, *skin.ComboButton, g);
+    // The window's own picture (its field), then the combo painter over it.
+    PixelBuffer box = PixelBuffer::Scratch(r.Width(), r.Height());
+    box.Fill(PixelFromColour(g == 3 ? Face(skin) : 0xFFFFFF));
+    TComboLook look;
+    look.face = g;
+    look.arrowWidth = kArrowSize;
+    look.stripWidth = kArrowSize;
+    look.shadowColour = Resolve(skin.Colours[scButtonShadow]);
+    PaintComboBox(box, skin, look);
+    StretchCopy(s.px, r, box, {0, 0, box.Width(), box.Height()});
     s.Text(r.left + 5, r.top + r.Height() / 2, text, g == 3 ? kSystemShadow : kBlack);
 }
 
 void PaintUpDown(PixelBuffer& px, const TSkinDefinition& skin, const TRect& r, int hotHalf) {
-    PixelBuffer face = PixelBuffer::Scratch(r.Width(), r.Height());
-    TUpDownLook look;
-    look.face = Face(skin);
-    look.firstState = hotHalf == 0 ? udHot : udNormal;
-    look.secondState = hotHalf == 1 ? udHot : udNormal;
-    look.arrow = kBlack;
-    look.disabledArrow = kSystemShadow;
-    PaintUpDown(face, skin.UpDownVert.get(), look);
-    StretchCopy(px, r, face, {0, 0, face.Width(), face.Height()});
+    const TDataSkinBorder& e = *skin.UpDownVert;
+    const int mid = r.top + r.Height() / 2;
+    const TRect halves[2] = {{r.left, r.top, r.right, mid}, {r.left, mid, r.right, r.bottom}};
+    for (int h = 0; h < 2; ++h) {
+        const int index = h * 4 + (hotHalf == h ? 4 : 1);
+        DrawFrameNineSlice(px, halves[h], e.Image, true, e.Tile == 1, e.Trans != 0, 8, index, ElementMargins(e));
+        DrawFrameCentred(px, halves[h], e.Image2, true, 8, index);
+    }
 }
 
 void PaintTrackBar(PixelBuffer& px, const TSkinDefinition& skin, const TRect& r, int percent) {
@@ -257,15 +273,47 @@ void PaintPopupMenu(Surface& s, const TSkinDefinition& skin, const TRect& r, con
     }
 }
 
+namespace {
+
+// Header captions through the scene's texts: each UTF-8 byte rides in one wide character.
+class SceneText : public TButtonText {
+public:
+    SceneText(Surface& s, const TRect& at) : s_(s), at_(at) {}
+    static std::wstring Widen(const std::string& bytes) {
+        std::wstring w;
+        for (unsigned char c : bytes) w.push_back(static_cast<wchar_t>(c));
+        return w;
+    }
+    static std::string Narrow(const std::wstring& w) {
+        std::string bytes;
+        for (wchar_t c : w) bytes.push_back(static_cast<char>(c));
+        return bytes;
+    }
+    TTextSize Measure(const std::wstring& text, int, unsigned) const override {
+        return text.empty() ? TTextSize{} : TTextSize{Scene::TextWidth(Narrow(text)), 12};
+    }
+    void Draw(PixelBuffer&, const std::wstring& text, const TRect& rect, unsigned, uint32_t colour) override {
+        s_.Text(at_.left + rect.left, at_.top + rect.top + rect.Height() / 2, Narrow(text), colour);
+    }
+
+private:
+    Surface& s_;
+    TRect at_;
+};
+
+}  // namespace
+
 void PaintHeader(Surface& s, const TSkinDefinition& skin, const TRect& r, const char* const* captions, int count,
                  int hot) {
-    const TDataSkinObject& h = *skin.Headerbar;
-    int x = r.left;
+    std::vector<THeaderItem> items;
     for (int i = 0; i < count; ++i) {
-        const TRect item{x, r.top, x + 100, r.bottom};
-        DrawElement(s.px, item, h, i == hot ? 2 : 1);
-        s.Text(item.left + 6, item.top + item.Height() / 2, captions[i], kBlack);
-        x += 100;
+        THeaderItem item;
+        item.rect = {i * 100, 0, i * 100 + 100, r.Height()};
+        item.caption = SceneText::Widen(captions[i]);
+        items.push_back(item);
     }
-    DrawElement(s.px, {x, r.top, r.right, r.bottom}, h, 1);
+    PixelBuffer bar = PixelBuffer::Scratch(r.Width(), r.Height());
+    SceneText text(s, r);
+    PaintHeaderBar(bar, *skin.Headerbar, items, hot, false, Face(skin), kBlack, kSystemShadow, text);
+    StretchCopy(s.px, r, bar, {0, 0, bar.Width(), bar.Height()});
 }

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "skin/controls/IndicatorPainter.h"
 #include "skin/controls/ComboPainter.h"
+#include "skin/controls/ContainerPainter.h"
+#include "skin/controls/EditPainter.h"
+#include "skin/controls/IndicatorPainter.h"
 #include "skin/controls/ScrollPainter.h"
 #include "skin/controls/TabPainter.h"
 #include "skin/data/ImgUtil.h"
@@ -57,23 +59,14 @@ void PaintProgress(PixelBuffer& px, const TSkinDefinition& skin, const TRect& r,
 }
 
 void PaintGroupBox(Surface& s, const TSkinDefinition& skin, const TRect& r, const std::string& caption) {
-    Fill(s.px, r, Face(skin));
-    const int y = 12 / 2 - 1;
-    // The group box painter draws a rounded outline in the ButtonShadow colour.
-    const uint32_t shadow = Resolve(skin.Colours[scButtonShadow]);
-    const TRect box{r.left + 1, r.top + y, r.right - 1, r.bottom - 1};
-    Fill(s.px, {box.left + 2, box.top, box.right - 2, box.top + 1}, shadow);
-    Fill(s.px, {box.left + 2, box.bottom - 1, box.right - 2, box.bottom}, shadow);
-    Fill(s.px, {box.left, box.top + 2, box.left + 1, box.bottom - 2}, shadow);
-    Fill(s.px, {box.right - 1, box.top + 2, box.right, box.bottom - 2}, shadow);
-    for (auto [cx, cy] : {std::pair{box.left + 1, box.top + 1}, std::pair{box.right - 2, box.top + 1},
-                          std::pair{box.left + 1, box.bottom - 2}, std::pair{box.right - 2, box.bottom - 2}})
-        s.px.SetPixel(cx, cy, PixelFromColour(shadow));
-    if (!caption.empty()) {
-        const int w = Scene::TextWidth(caption);
-        Fill(s.px, {r.left + 8, r.top, r.left + 8 + w, r.top + 13}, Face(skin));
-        s.Text(r.left + 8, r.top + 6, caption, kBlack);
-    }
+    // The group box painter on the box alone, then the caption text over its box.
+    PixelBuffer box = PixelBuffer::Scratch(r.Width(), r.Height());
+    box.Fill(PixelFromColour(Face(skin)));
+    const int captionWidth = caption.empty() ? 0 : Scene::TextWidth(caption);
+    const TGroupBoxLayout layout = LayoutGroupBox(r.Width(), r.Height(), 12, captionWidth, 13, false);
+    PaintGroupBoxFrame(box, layout, PixelFromColour(Resolve(skin.Colours[scButtonShadow])), PixelFromColour(Face(skin)));
+    StretchCopy(s.px, r, box, {0, 0, box.Width(), box.Height()});
+    if (!caption.empty()) s.Text(r.left + layout.caption.left, r.top + 6, caption, kBlack);
 }
 
 namespace {
@@ -225,14 +218,15 @@ void PaintCombo(Surface& s, const TSkinDefinition& skin, const TRect& r, int g, 
 }
 
 void PaintUpDown(PixelBuffer& px, const TSkinDefinition& skin, const TRect& r, int hotHalf) {
-    const TDataSkinBorder& e = *skin.UpDownVert;
-    const int mid = r.top + r.Height() / 2;
-    const TRect halves[2] = {{r.left, r.top, r.right, mid}, {r.left, mid, r.right, r.bottom}};
-    for (int h = 0; h < 2; ++h) {
-        const int index = h * 4 + (hotHalf == h ? 4 : 1);
-        DrawFrameNineSlice(px, halves[h], e.Image, true, e.Tile == 1, e.Trans != 0, 8, index, ElementMargins(e));
-        DrawFrameCentred(px, halves[h], e.Image2, true, 8, index);
-    }
+    PixelBuffer face = PixelBuffer::Scratch(r.Width(), r.Height());
+    TUpDownLook look;
+    look.face = Face(skin);
+    look.firstState = hotHalf == 0 ? udHot : udNormal;
+    look.secondState = hotHalf == 1 ? udHot : udNormal;
+    look.arrow = kBlack;
+    look.disabledArrow = kSystemShadow;
+    PaintUpDown(face, skin.UpDownVert.get(), look);
+    StretchCopy(px, r, face, {0, 0, face.Width(), face.Height()});
 }
 
 void PaintTrackBar(PixelBuffer& px, const TSkinDefinition& skin, const TRect& r, int percent) {

@@ -34,6 +34,21 @@ PixelBuffer Capture(HWND w) {
     return picture;
 }
 
+// The window's pixels on the screen after a full repaint (its children included).
+PixelBuffer OnScreen(HWND w) {
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages();
+    RECT r{};
+    GetWindowRect(w, &r);
+    PixelBuffer picture(r.right - r.left, r.bottom - r.top);
+    BufferDc dc(picture);
+    HDC screen = GetWindowDC(w);
+    BitBlt(dc.get(), 0, 0, picture.Width(), picture.Height(), screen, 0, 0, SRCCOPY);
+    ReleaseDC(w, screen);
+    dc.Pixels();
+    return picture;
+}
+
 bool SameRgb(const PixelBuffer& a, const PixelBuffer& b) {
     if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
     for (int y = 0; y < a.Height(); ++y)
@@ -60,9 +75,10 @@ protected:
     }
 
     // The button cell the combo shows (0: none matches): the skin painted over what the
-    // window shows must change nothing when it is the cell shown.
-    int FaceShown() {
-        const PixelBuffer shot = Capture(combo->Handle());
+    // window shows must change nothing when it is the cell shown. onScreen: the window
+    // as it stands on the screen after a repaint, else its paint into a memory DC.
+    int FaceShown(bool onScreen = false) {
+        const PixelBuffer shot = onScreen ? OnScreen(combo->Handle()) : Capture(combo->Handle());
         for (int face = 1; face <= 4; ++face) {
             PixelBuffer expected = shot.Clone();
             TComboLook look;
@@ -92,12 +108,14 @@ TEST_F(SkinCombo, ButtonCellFollowsPressOnTheEditHoverAndDisabling) {
     ASSERT_NE(nullptr, edit);
     EXPECT_EQ(edit, skinner->Info.hwndItem);
     EXPECT_EQ(1, FaceShown());
+    EXPECT_EQ(1, FaceShown(true)) << "on the screen too";
 
     SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_TRUE(skinner->MouseState & msPressed);
     EXPECT_EQ(2, FaceShown()) << "pressed while the button is held on the edit";
     SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(1, FaceShown()) << "normal after the release";
+    EXPECT_EQ(1, FaceShown(true)) << "on the screen too, the edit focused";
 
     const POINT c = ButtonCentre();
     ASSERT_FALSE(IsRectEmpty(&skinner->ButtonRect));

@@ -6,6 +6,7 @@
 #include "framework/Controls.h"
 #include "framework/Graphics.h"
 #include "framework/PrivateMessages.h"
+#include "skin/controls/GdiText.h"
 #include "skin/controls/ButtonPainter.h"
 #include "skin/data/GdiAdapters.h"
 #include "skin/data/SkinData.h"
@@ -52,33 +53,6 @@ std::string Lower(std::string s) {
     return s;
 }
 
-// Text through DrawTextW on a DC whose bitmap is the target's DIB section.
-class GdiButtonText : public TButtonText {
-public:
-    explicit GdiButtonText(HDC dc) : dc_(dc) {}
-    TTextSize Measure(const std::wstring& text, int maxWidth, unsigned flags) const override {
-        if (text.empty()) return {};
-        RECT r{0, 0, maxWidth, 0};
-        DrawTextW(dc_, text.c_str(), -1, &r, flags | DT_CALCRECT);
-        return {r.right - r.left, r.bottom - r.top};
-    }
-    void Draw(PixelBuffer&, const std::wstring& text, const TRect& rect, unsigned flags, uint32_t colour) override {
-        if (text.empty()) return;
-        RECT r = ToRECT(rect);
-        SetTextColor(dc_, colour);
-        SetBkMode(dc_, TRANSPARENT);
-        DrawTextW(dc_, text.c_str(), -1, &r, flags);
-        SetBkMode(dc_, OPAQUE);
-    }
-    void FocusRect(PixelBuffer&, const TRect& rect) override {
-        RECT r = ToRECT(rect);
-        DrawFocusRect(dc_, &r);
-    }
-
-private:
-    HDC dc_;
-};
-
 TFont* ControlFont(TSkinControl& skinner) {
     auto* control = dynamic_cast<TControl*>(skinner.GraphicControl ? skinner.GraphicControl
                                                                     : static_cast<TControl*>(skinner.Control()));
@@ -117,7 +91,7 @@ const PixelBuffer* GlyphOf(TSkinControl& skinner, const std::string& property, i
 // Glyph and caption of bitmap, speed and menu buttons over the face in target.
 void PaintGlyphButton(TSkinControl& skinner, const std::string& glyphProperty, PixelBuffer& target, HDC dc,
                       int face, uint32_t colour, bool down, bool dropArrow) {
-    GdiButtonText text(dc);
+    TGdiText text(dc);
     int numGlyphs = 1;
     const PixelBuffer* glyph = GlyphOf(skinner, glyphProperty, numGlyphs);
     TTextSize cell{};
@@ -325,7 +299,7 @@ void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
     const bool isDefault = PropText("Default") == "true";
     const int face = PushButtonFace(Enabled != 0, MouseState, Focused != 0, isDefault);
     ComposeFace(dc, rect, face, false, [](TSkinButton& self, PixelBuffer& target, HDC bdc, int face, uint32_t colour) {
-        GdiButtonText text(bdc);
+        TGdiText text(bdc);
         std::wstring caption = TwoLineCaption(CurrentCaption(self));
         TRect t = PushCaptionRect(TRect{0, 0, target.Width(), target.Height()}, caption, text);
         text.Draw(target, caption, t, btCenter | btWordBreak | btExpandTabs | (RightToLeft(self) ? btRtlReading : 0u),
@@ -549,7 +523,7 @@ void PaintCheckLike(TSkinControl& skinner, PixelBuffer& face, HDC dc, const RECT
     SelectScope selectFont(bdc, hfont ? hfont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     const bool enabled = !(style & WS_DISABLED);
     TColour textColour = enabled && font ? font->Color() : enabled ? data->Skin().ButtonText() : kBtnShadow;
-    GdiButtonText text(bdc);
+    TGdiText text(bdc);
     TRect t = CheckCaptionRect(place.text, caption, place.textFlags, text);
     if (skinner.Focused && !caption.empty() && !MajorVersionSix())
         skinner.DrawTextFocus(bdc, place.textFlags | DT_WORDBREAK | DT_EXPANDTABS, ToRECT(t));

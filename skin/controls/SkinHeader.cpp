@@ -8,6 +8,7 @@
 
 #include "framework/Controls.h"
 #include "framework/PrivateMessages.h"
+#include "skin/controls/GdiText.h"
 #include "skin/data/GdiAdapters.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/SkinForm.h"
@@ -20,28 +21,6 @@ const TClassInfo& TSkinHeader::StaticClass() {
 namespace {
 
 constexpr int kCaptionLength = 260;
-
-// Text through DrawTextW on the DC whose bitmap is the picture.
-class GdiHeaderText : public TButtonText {
-public:
-    explicit GdiHeaderText(HDC dc) : dc_(dc) {}
-    TTextSize Measure(const std::wstring& text, int maxWidth, unsigned flags) const override {
-        if (text.empty()) return {};
-        RECT r{0, 0, maxWidth, 0};
-        DrawTextW(dc_, text.c_str(), -1, &r, flags | DT_CALCRECT | DT_SINGLELINE);
-        return {r.right - r.left, r.bottom - r.top};
-    }
-    void Draw(PixelBuffer&, const std::wstring& text, const TRect& rect, unsigned flags, uint32_t colour) override {
-        if (text.empty()) return;
-        RECT r = ToRECT(rect);
-        SetTextColor(dc_, colour);
-        SetBkMode(dc_, TRANSPARENT);
-        DrawTextW(dc_, text.c_str(), -1, &r, flags | DT_SINGLELINE | DT_END_ELLIPSIS);
-    }
-
-private:
-    HDC dc_;
-};
 
 bool IsHeaderClass(HWND wnd) {
     char name[32] = {};
@@ -135,7 +114,7 @@ void TSkinHeader::DrawSkin(HDC dc, const RECT& rect) {
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
     if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SelectScope selectFont(bdc, font);
-    GdiHeaderText text(bdc);
+    TGdiText text(bdc, DT_SINGLELINE, DT_SINGLELINE | DT_END_ELLIPSIS);
     GdiFlush();
     const std::vector<THeaderPlacement> placed =
         PaintHeaderBar(picture_, *skin.Headerbar, Items, HotItem, !Enabled, ColourToRGB(skin.ButtonFace()),

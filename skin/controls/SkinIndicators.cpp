@@ -11,6 +11,7 @@
 #include "framework/ComCtrls.h"
 #include "framework/Graphics.h"
 #include "framework/PrivateMessages.h"
+#include "skin/controls/GdiText.h"
 #include "skin/controls/IndicatorPainter.h"
 #include "skin/data/GdiAdapters.h"
 #include "skin/data/SkinData.h"
@@ -34,29 +35,6 @@ namespace {
 
 constexpr TColour kBtnShadow = SystemColour(COLOR_BTNSHADOW);
 constexpr TColour kBtnHighlight = SystemColour(COLOR_BTNHIGHLIGHT);
-
-// Panel text through DrawTextW on the DC over the composition.
-class GdiPanelText : public TButtonText {
-public:
-    explicit GdiPanelText(HDC dc) : dc_(dc) {}
-    TTextSize Measure(const std::wstring& text, int maxWidth, unsigned flags) const override {
-        if (text.empty()) return {};
-        RECT r{0, 0, maxWidth, 0};
-        DrawTextW(dc_, text.c_str(), -1, &r, flags | DT_CALCRECT);
-        return {r.right - r.left, r.bottom - r.top};
-    }
-    void Draw(PixelBuffer&, const std::wstring& text, const TRect& rect, unsigned flags, uint32_t colour) override {
-        if (text.empty()) return;
-        RECT r = ToRECT(rect);
-        SetTextColor(dc_, colour);
-        SetBkMode(dc_, TRANSPARENT);
-        DrawTextW(dc_, text.c_str(), -1, &r, flags | DT_NOPREFIX);
-        SetBkMode(dc_, OPAQUE);
-    }
-
-private:
-    HDC dc_;
-};
 
 const TDataSkinObject* Present(const std::unique_ptr<TDataSkinObject>& slot) {
     return slot && !slot->Image.Empty() ? slot.get() : nullptr;
@@ -184,7 +162,7 @@ void TSkinStatusBar::DrawSkin(HDC dc, const RECT& rect) {
     GdiFlush();
     FontHandle font = RegularFont(control, bar);
     SelectScope selectFont(bdc, font ? font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
-    GdiPanelText text(bdc);
+    TGdiText text(bdc, 0, DT_NOPREFIX);
     PaintStatusBar(target, face, edges, Present(skin.ExtraImages), text);
     GdiFlush();
     BitBlt(dc, rect.left, rect.top, width, height, bdc, 0, 0, SRCCOPY);

@@ -9,6 +9,7 @@
 #include "framework/Controls.h"
 #include "framework/Forms.h"
 #include "framework/PrivateMessages.h"
+#include "skin/controls/GdiText.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/data/SkinData.h"
 
@@ -43,30 +44,6 @@ constexpr int kItemTextLength = 80;
 uint32_t TextColour(TColour given, TColour fallback) { return ColourToRGB(given == -1 ? fallback : given); }
 
 TRect FromRECT(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-// Text through DrawTextW into the composition's DC.
-class GdiTabText : public TButtonText {
-public:
-    explicit GdiTabText(HDC dc) : dc_(dc) {}
-    TTextSize Measure(const std::wstring& text, int maxWidth, unsigned flags) const override {
-        if (text.empty()) return {};
-        RECT r{0, 0, maxWidth, 0};
-        DrawTextW(dc_, text.c_str(), -1, &r, flags | DT_CALCRECT);
-        return {r.right - r.left, r.bottom - r.top};
-    }
-    void Draw(PixelBuffer&, const std::wstring& text, const TRect& rect, unsigned flags, uint32_t colour) override {
-        if (text.empty()) return;
-        RECT r{rect.left, rect.top, rect.right, rect.bottom};
-        SetTextColor(dc_, colour);
-        SetBkMode(dc_, TRANSPARENT);
-        // Clipped to the tab: the rectangle already is, DT_NOCLIP is not among the flags.
-        DrawTextW(dc_, text.c_str(), -1, &r, flags);
-        GdiFlush();  // the painter writes the pixels around it directly
-    }
-
-private:
-    HDC dc_;
-};
 
 // The control's image list drawn into the composition's DC.
 class ImageListGlyphs : public TTabGlyphs {
@@ -273,7 +250,7 @@ std::vector<TRect> TSkinTab::ComposeStrip(const TRect& strip, int side, const TT
     HDC dc = comp_.Prepare(size.width, size.height);
     if (!dc) return {};
     SelectScope font(dc, WindowFont(*this));
-    GdiTabText text(dc);
+    TGdiText text(dc);
     HIMAGELIST list = reinterpret_cast<HIMAGELIST>(SendMessageW(Handle(), TCM_GETIMAGELIST, 0, 0));
     ImageListGlyphs glyphs(list, dc);
     TTabStrip withGlyphs = tabs;

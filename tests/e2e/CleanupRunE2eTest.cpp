@@ -223,27 +223,6 @@ void TypeAtEnd(HWND edit, const std::string& text) {
     for (unsigned char ch : text) PostMessageA(edit, WM_CHAR, ch, 1);
 }
 
-// Points TMP and TEMP of the driver, and so of the programs it starts, at `folder` until
-// it goes.
-class TemporaryFolderVariables {
-public:
-    explicit TemporaryFolderVariables(const std::string& folder) {
-        for (const char* name : {"TMP", "TEMP"}) {
-            saved_.push_back(EnvText(name));
-            SetEnvironmentVariableA(name, folder.c_str());
-        }
-    }
-    ~TemporaryFolderVariables() {
-        SetEnvironmentVariableA("TMP", saved_[0].empty() ? nullptr : saved_[0].c_str());
-        SetEnvironmentVariableA("TEMP", saved_[1].empty() ? nullptr : saved_[1].c_str());
-    }
-    TemporaryFolderVariables(const TemporaryFolderVariables&) = delete;
-    TemporaryFolderVariables& operator=(const TemporaryFolderVariables&) = delete;
-
-private:
-    std::vector<std::string> saved_;
-};
-
 class CleanupRunE2e : public KelvoraTest {
 protected:
     void TearDown() override {

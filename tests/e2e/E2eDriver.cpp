@@ -104,6 +104,18 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() { RemoveTree(path_); }
 
+TemporaryFolderVariables::TemporaryFolderVariables(const std::string& folder) {
+    for (const char* name : {"TMP", "TEMP"}) {
+        saved_.push_back(EnvText(name));
+        SetEnvironmentVariableA(name, folder.c_str());
+    }
+}
+
+TemporaryFolderVariables::~TemporaryFolderVariables() {
+    SetEnvironmentVariableA("TMP", saved_[0].empty() ? nullptr : saved_[0].c_str());
+    SetEnvironmentVariableA("TEMP", saved_[1].empty() ? nullptr : saved_[1].c_str());
+}
+
 // ---- Processes ----
 
 Process::Process(Process&& other) noexcept

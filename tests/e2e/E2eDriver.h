@@ -44,6 +44,19 @@ private:
     std::string path_;
 };
 
+// Points TMP and TEMP of the driver, and so of the programs it starts, at `folder` until
+// it goes.
+class TemporaryFolderVariables {
+public:
+    explicit TemporaryFolderVariables(const std::string& folder);
+    ~TemporaryFolderVariables();
+    TemporaryFolderVariables(const TemporaryFolderVariables&) = delete;
+    TemporaryFolderVariables& operator=(const TemporaryFolderVariables&) = delete;
+
+private:
+    std::vector<std::string> saved_;
+};
+
 // A started process. Ended (TerminateProcess) and waited for when the object goes, so a
 // failing test never leaves a copy of the program behind.
 class Process {

@@ -68,27 +68,6 @@ HWND WindowOver(HWND main, HWND memo, const RECT& rect) {
 
 bool SamePixels(const Capture& a, const Capture& b) { return a.width == b.width && a.height == b.height && a.pixels == b.pixels; }
 
-// Points TMP and TEMP of the driver, and so of the program, at a folder until it goes:
-// a run writes its batch file there.
-class TemporaryFolder {
-public:
-    explicit TemporaryFolder(const std::string& folder) {
-        for (const char* name : {"TMP", "TEMP"}) {
-            saved_.push_back(EnvText(name));
-            SetEnvironmentVariableA(name, folder.c_str());
-        }
-    }
-    ~TemporaryFolder() {
-        SetEnvironmentVariableA("TMP", saved_[0].empty() ? nullptr : saved_[0].c_str());
-        SetEnvironmentVariableA("TEMP", saved_[1].empty() ? nullptr : saved_[1].c_str());
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-private:
-    std::vector<std::string> saved_;
-};
-
 }  // namespace
 
 class SkinControlsE2e : public KelvoraTest {
@@ -128,7 +107,7 @@ TEST_F(SkinControlsE2e, ButtonsMemosAndListBoxAnswerAsSkinned) {
 }
 
 TEST_F(SkinControlsE2e, OneKeyButtonUnderTheRealMouse) {
-    TemporaryFolder temp(folder_->Path());
+    TemporaryFolderVariables temp(folder_->Path());
     Controls c = StartSkinned();
     ASSERT_TRUE(c.main);
     const POINT away = Away(c.main), centre = Centre(c.clear);

@@ -63,33 +63,12 @@ std::vector<int> SeparatorColumns(const Capture& bar) {
     return columns;
 }
 
-// Points TMP and TEMP of the driver, and so of the program, at a folder until it goes:
-// a run writes its batch file there.
-class TemporaryFolder {
-public:
-    explicit TemporaryFolder(const std::string& folder) {
-        for (const char* name : {"TMP", "TEMP"}) {
-            saved_.push_back(EnvText(name));
-            SetEnvironmentVariableA(name, folder.c_str());
-        }
-    }
-    ~TemporaryFolder() {
-        SetEnvironmentVariableA("TMP", saved_[0].empty() ? nullptr : saved_[0].c_str());
-        SetEnvironmentVariableA("TEMP", saved_[1].empty() ? nullptr : saved_[1].c_str());
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-private:
-    std::vector<std::string> saved_;
-};
-
 class SkinIndicatorsE2e : public KelvoraTest {};
 
 }  // namespace
 
 TEST_F(SkinIndicatorsE2e, StatusPanelsInOurFrameAndBeforeBarFilledToItsPosition) {
-    TemporaryFolder temp(folder_->Path());
+    TemporaryFolderVariables temp(folder_->Path());
     HWND main = StartAndWaitForMainWindow(first_);
     ASSERT_NE(main, nullptr) << "the main window does not show";
     const Controls c = FindControls(main);

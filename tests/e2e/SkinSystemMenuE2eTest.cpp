@@ -4,18 +4,27 @@
 #include "E2eKelvora.h"
 
 #include <cstdlib>
+#include <initializer_list>
+#include <utility>
+#include <vector>
 
 using namespace e2e;
 
 namespace {
 
-void SendKey(WORD vk, bool up) {
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof(INPUT));
+// Key strokes in one SendInput call: each press is followed by its release at once, so a
+// busy moment between them never lets the display's key repeat add a stroke.
+void SendKeys(std::initializer_list<std::pair<WORD, bool>> strokes) {
+    std::vector<INPUT> in;
+    for (const auto& [vk, up] : strokes) {
+        INPUT i = {};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = vk;
+        i.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+        i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        in.push_back(i);
+    }
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
 
@@ -44,10 +53,10 @@ protected:
 TEST_F(SkinSystemMenuE2e, AltSpaceOpensItAtTheClientOriginAndCloseEndsTheProgram) {
     HWND main = StartSkinned();
     ASSERT_NE(main, nullptr);
-    SendKey(VK_MENU, false);
-    SendKey(VK_SPACE, false);
-    SendKey(VK_SPACE, true);
-    SendKey(VK_MENU, true);
+    // The pointer goes where the menu will not open: resting over it, it would select the
+    // item under it and the arrow keys would start from there.
+    ASSERT_TRUE(MouseMoveTo(POINT{5, 5}));
+    SendKeys({{VK_MENU, false}, {VK_SPACE, false}, {VK_SPACE, true}, {VK_MENU, true}});
     HWND menu = WaitForMenu();
     ASSERT_NE(menu, nullptr) << "Alt+Space opens no menu";
     RECT r{};
@@ -60,8 +69,7 @@ TEST_F(SkinSystemMenuE2e, AltSpaceOpensItAtTheClientOriginAndCloseEndsTheProgram
     // chosen from the keyboard; the arrows pass over the separator.
     for (int i = 0; i <= 6; ++i) {
         const WORD vk = i < 6 ? VK_DOWN : VK_RETURN;
-        SendKey(vk, false);
-        SendKey(vk, true);
+        SendKeys({{vk, false}, {vk, true}});
     }
     std::optional<DWORD> code = first_.WaitExit(kActionTimeoutMs);
     ASSERT_TRUE(code.has_value()) << "still running after the menu's close";

@@ -476,7 +476,9 @@ ButtonLook CloseButtonLook(HWND window) {
 
 bool ClickCloseButton(HWND window) {
     const POINT close = CaptionButtonPoint(window, CaptionButton::Close);
-    if (!MouseMoveTo(close) || !WaitUntil([&] { return CloseButtonLook(window) == ButtonLook::Hot; })) return false;
+    // From a point off the window first: a pointer already resting where the box now is
+    // (left there by an earlier step) does not move, and the box sees no mouse move.
+    if (!MouseMoveTo(POINT{5, 5}) || !MouseMoveTo(close) || !WaitUntil([&] { return CloseButtonLook(window) == ButtonLook::Hot; })) return false;
     MouseDownAt(close);
     if (!WaitUntil([&] { return CloseButtonLook(window) == ButtonLook::Pressed; })) return false;
     MouseUpAt(close);

@@ -157,6 +157,10 @@ private:
     std::vector<std::unique_ptr<TStatusPanel>> panels_;
 };
 
+// Custom drawing over one panel: rect is the panel's inside (its edge left out).
+using TDrawPanelEvent =
+    std::function<void(TCustomStatusBar* bar, TCanvas& canvas, TStatusPanel* panel, const RECT& rect)>;
+
 // Panels side by side with their widths; the last panel reaches the right edge.
 // SimplePanel shows SimpleText over the whole bar instead.
 class TCustomStatusBar : public TWinControl {
@@ -171,6 +175,10 @@ public:
     void SetSimpleText(const std::string& s);
     bool SizeGrip() const { return sizeGrip_; }
     void SetSizeGrip(bool v);
+
+    // Called for each shown panel by a painter that draws the bar whole (the system's
+    // own drawing of the bar does not call it).
+    TDrawPanelEvent OnDrawPanel;
 
 protected:
     void CreateParams(TCreateParams& params) override;

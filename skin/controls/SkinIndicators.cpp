@@ -57,6 +57,15 @@ int KindOfBevel(TStatusPanelBevel bevel) {
 
 int AlignOf(TAlignment a) { return a == taRightJustify ? paRight : a == taCenter ? paCentre : paLeft; }
 
+// A bare bar's panel text says its own alignment as the system bar reads it: one leading
+// tab centres the text, two put it at the right. The tabs are taken off.
+int AlignOfLeadingTabs(std::wstring& text) {
+    size_t tabs = 0;
+    while (tabs < 2 && tabs < text.size() && text[tabs] == L'\t') ++tabs;
+    text.erase(0, tabs);
+    return tabs == 2 ? paRight : tabs == 1 ? paCentre : paLeft;
+}
+
 // The bar's font in regular style: the control's font or the window's, never bold or
 // slanted. The caller owns it.
 FontHandle RegularFont(TWinControl* control, HWND window) {
@@ -123,6 +132,13 @@ void TSkinStatusBar::DrawSkin(HDC dc, const RECT& rect) {
     const TDataSkinObject* edges = Present(skin.StatusBarEdges);
     auto* control = dynamic_cast<TCustomStatusBar*>(Control());
 
+    // The panels the control's OnDrawPanel handler is called for, with their insides.
+    struct TDrawnPanel {
+        TStatusPanel* panel;
+        RECT inside;
+    };
+    std::vector<TDrawnPanel> drawn;
+
     TStatusBarFace face;
     face.faceColour = ColourToRGB(skin.ButtonFace());
     face.shadow = ColourToRGB(kBtnShadow);
@@ -148,9 +164,16 @@ void TSkinStatusBar::DrawSkin(HDC dc, const RECT& rect) {
             p.kind = KindOfType(type);
             p.rtl = face.rtl;
             if (control && i < control->Panels().Count()) {
-                const TStatusPanel* panel = control->Panels().Items(i);
+                TStatusPanel* panel = control->Panels().Items(i);
                 p.kind = KindOfBevel(panel->Bevel());
                 p.alignment = AlignOf(panel->Alignment());
+                if (control->OnDrawPanel) {
+                    RECT inside = r;
+                    InflateRect(&inside, -2, -2);
+                    drawn.push_back({panel, inside});
+                }
+            } else if (!control) {
+                p.alignment = AlignOfLeadingTabs(p.text);
             }
             face.panels.push_back(std::move(p));
         }
@@ -166,6 +189,26 @@ void TSkinStatusBar::DrawSkin(HDC dc, const RECT& rect) {
     PaintStatusBar(target, face, edges, Present(skin.ExtraImages), text);
     GdiFlush();
     BitBlt(dc, rect.left, rect.top, width, height, bdc, 0, 0, SRCCOPY);
+    if (!control) return;
+    // Over the copied face: the bar's windowless children, then the program's own drawing
+    // of each panel. The handler may change the bar (panels, texts): the panels were
+    // gathered before, and a panel taken away meanwhile is not called for.
+    control->PaintControls(dc);
+    if (drawn.empty()) return;
+    TCanvas canvas(dc);
+    canvas.Font().Assign(control->Font());
+    canvas.SetBrushColor(skin.ButtonFace());
+    TComponentRef<TCustomStatusBar> alive(control);
+    for (const TDrawnPanel& d : drawn) {
+        if (!alive.Get() || !control->OnDrawPanel) return;
+        const TStatusPanels& panels = control->Panels();
+        bool present = false;
+        for (int i = 0; i < panels.Count() && !present; ++i) present = panels.Items(i) == d.panel;
+        if (!present) continue;
+        SaveDcScope saved(dc);
+        const TDrawPanelEvent handler = control->OnDrawPanel;
+        handler(control, canvas, d.panel, d.inside);
+    }
 }
 
 // ---------------------------------------------------------------------------------------

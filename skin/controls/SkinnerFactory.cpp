@@ -7,6 +7,8 @@
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinIndicators.h"
+#include "skin/controls/SkinMediaPlayer.h"
+#include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinScrollBars.h"
 #include "skin/controls/SkinTabs.h"
 #include "skin/controls/SkinUpDown.h"
@@ -64,8 +66,15 @@ TSkinControl* CreateSkinner(TSkinnerKind kind, TComponent* owner) {
         case K::Progress: return MakeComponent<TSkinProgress>(owner);
         case K::TrackBar: return MakeComponent<TSkinTrackBar>(owner);
         case K::UpDown: return MakeComponent<TSkinUpDown>(owner);
-        // Adapters for controls of other libraries (custom-glyph check boxes, advanced
-        // page controls, media players) and list views as such: the control keeps its look.
+        case K::ObjImageCheck:
+        case K::ObjImageRadio:
+        case K::ObjImageCx: {
+            auto* s = MakeComponent<TSkinObjImage>(owner);
+            s->Kind = kind == K::ObjImageRadio ? oiRadioButton : kind == K::ObjImageCx ? oiCxCheckBox : oiCheckBox;
+            return s;
+        }
+        case K::MediaPlayer: return MakeComponent<TSkinMP>(owner);
+        // Advanced page controls and list views as such: the control keeps its look.
         default: return nullptr;
     }
 }

@@ -6,3 +6,4 @@ kelvora_portable(ComboPainter.cpp)
 kelvora_win32(SkinControl.cpp SkinnerFactory.cpp Classify.cpp SkinButtons.cpp SkinScrollBars.cpp SkinMenus.cpp
               SkinMenuBar.cpp SkinEdit.cpp SkinUpDown.cpp SkinComboBox.cpp SkinDateTime.cpp SkinTabs.cpp
               SkinHeader.cpp SkinContainers.cpp SkinIndicators.cpp)
+kelvora_win32(SkinObjImage.cpp SkinMediaPlayer.cpp)

@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <utility>
 
+#include "framework/CodePage.h"
 #include "framework/ComCtrls.h"
 #include "framework/Controls.h"
 #include "framework/Forms.h"
 #include "framework/PrivateMessages.h"
+#include "framework/TabSet.h"
 #include "skin/controls/GdiText.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/data/SkinData.h"
@@ -20,6 +23,11 @@ const TClassInfo& TSkinTab::StaticClass() {
 
 const TClassInfo& TSkinTab31::StaticClass() {
     static const TClassInfo info("TSkinTab31", &TSkinControl::StaticClass());
+    return info;
+}
+
+const TClassInfo& TSkinAdvPage::StaticClass() {
+    static const TClassInfo info("TSkinAdvPage", &TSkinControl::StaticClass());
     return info;
 }
 
@@ -297,7 +305,149 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
 
 // ---------------------------------------------------------------------------------------
 
+// Old-style tab sets.
+
 TSkinTab31::TSkinTab31(TComponent* owner) : TSkinControl(owner) {}
+
+void TSkinTab31::Attach(TSkinForm* formSkinner, TSkinData* skinData, bool setColour, TCanvas* canvas) {
+    const bool first = !Attached;
+    TSkinControl::Attach(formSkinner, skinData, setColour, canvas);
+    if (!first || !Attached) return;
+    auto* tabSet = dynamic_cast<TTabSet*>(Control());
+    PrepareImages(tabSet && tabSet->TabPosition() == tpBottom ? tabBottom : tabTop);
+}
+
+void TSkinTab31::PrepareImages(int side) {
+    imagesReady_ = false;
+    images_ = TTabImages{};
+    Orientation = side;
+    if (!SkinData()) return;
+    const TSkinDefinition& skin = SkinData()->Skin();
+    if (!skin.Tabs || skin.Tabs->Image.Empty()) return;
+    images_ = PrepareTabImages(*skin.Tabs, nullptr, side);
+    imagesReady_ = true;
+}
+
+void TSkinTab31::SkinChanged() {
+    PrepareImages(Orientation);
+    TSkinControl::SkinChanged();
+}
+
+bool TSkinTab31::BeforeMessage(TMessage& m) {
+    switch (m.Msg) {
+        case WM_PAINT:
+            if (!imagesReady_ || !dynamic_cast<TTabSet*>(Control())) return true;
+            PaintHandler(m);
+            return false;
+        default: return TSkinControl::BeforeMessage(m);
+    }
+}
+
+void TSkinTab31::DrawSkin(HDC dc, const RECT& rect) {
+    auto* tabSet = dynamic_cast<TTabSet*>(Control());
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (!tabSet || width <= 0 || height <= 0) return;
+    const int side = tabSet->TabPosition() == tpBottom ? tabBottom : tabTop;
+    if (side != Orientation || !imagesReady_) PrepareImages(side);
+    if (!imagesReady_) return;
+    HDC buffer = face_.Prepare(width, height);
+    if (!buffer) return;
+
+    TTabStrip tabs;
+    const std::vector<RECT> rects = tabSet->TabRects();
+    for (size_t i = 0; i < rects.size(); ++i) {
+        TTabItem item;
+        item.text = AnsiToWide(tabSet->Tabs().Get(static_cast<int>(i)));
+        item.rect = FromRECT(rects[i]);
+        tabs.items.push_back(std::move(item));
+    }
+    tabs.current = tabSet->TabIndex();
+    tabs.disabled = (WindowLong(GWL_STYLE) & WS_DISABLED) != 0;
+    tabs.background = ColourToRGB(ParentColour());
+    tabs.disabledText = ColourToRGB(kBtnShadow);
+    const TDataSkinBorder& element = *SkinData()->Skin().Tabs;
+    tabs.normalText = TextColour(element.NormalColour2, kBtnText);
+    tabs.currentText = TextColour(element.MouseOverColour2, kBtnText);
+
+    SelectScope font(buffer, tabSet->Font().Handle());
+    TGdiText text(buffer);
+    PaintTabSet(face_.Pixels(), TabFaceOf(images_), tabs, text);
+    GdiFlush();
+    BitBlt(dc, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
+}
+
+// ---------------------------------------------------------------------------------------
+// Page controls of other libraries, through their tab-picture properties.
+
+namespace {
+
+constexpr const char* kTabPicture = "TabBackGround";
+constexpr const char* kActiveTabPicture = "TabBackGroundActive";
+
+TPicture* PictureProperty(const TSkinControl& s, const char* name) { return dynamic_cast<TPicture*>(s.PropObject(name)); }
+
+}  // namespace
+
+TSkinAdvPage::TSkinAdvPage(TComponent* owner) : TSkinControl(owner) {}
+TSkinAdvPage::~TSkinAdvPage() = default;
+
+void TSkinAdvPage::Attach(TSkinForm* formSkinner, TSkinData* skinData, bool setColour, TCanvas* canvas) {
+    const bool first = !Attached;
+    TSkinControl::Attach(formSkinner, skinData, setColour, canvas);
+    if (!first || !Attached) return;
+    SetTabPictures();
+    AttachUpDown();
+}
+
+void TSkinAdvPage::SetTabPictures() {
+    if (!SkinData()) return;
+    const TSkinDefinition& skin = SkinData()->Skin();
+    if (!skin.Tabs || skin.Tabs->Image.Empty()) return;
+    const TDataSkinBorder& tabs = *skin.Tabs;
+    const int frames = tabs.SafeFrameCount();
+    const long long tabWidth = PropOrdinal("TabWidth"), tabHeight = PropOrdinal("TabHeight");
+    const int width = tabWidth > 0 ? static_cast<int>(tabWidth) : tabs.Image.Width() / frames;
+    const int height = tabHeight > 0 ? static_cast<int>(tabHeight) : tabs.Image.Height();
+    const TMargins margins{tabs.LeftWidth, tabs.TopHeight, tabs.RightWidth, tabs.BottomHeight};
+    const std::pair<const char*, int> pictures[] = {{kTabPicture, 1}, {kActiveTabPicture, 2}};
+    for (const auto& [name, frame] : pictures) {
+        TPicture* picture = PictureProperty(*this, name);
+        if (!picture) continue;
+        // Copied as it is, magenta included: the control keys its transparent parts itself.
+        PixelBuffer pixels(width, height);
+        if (pixels.Empty()) continue;
+        DrawFrameNineSlice(pixels, {0, 0, width, height}, tabs.Image, false, tabs.Tile != 0, false, frames, frame,
+                           margins);
+        picture->SetBitmap(std::move(pixels));
+    }
+}
+
+void TSkinAdvPage::AttachUpDown() {
+    HWND arrows = Handle() ? FindWindowExA(Handle(), nullptr, UPDOWN_CLASSA, nullptr) : nullptr;
+    // A framework up-down is classified on its own; one skinned already keeps its skinner.
+    if (!arrows || FindControl(arrows) || SendMessageW(arrows, SKINMSG_QUERY, 0, 0) == 1) return;
+    auto* skinner = MakeComponent<TSkinUpDown>(this);
+    skinner->AttachWindow(arrows, SkinData(), FormSkinner(), Canvas);
+    upDown_ = TComponentRef<TSkinUpDown>(skinner);
+}
+
+void TSkinAdvPage::AfterMessage(TMessage& m) {
+    // The tab-scroll arrows are made once the tabs no longer fit.
+    if (m.Msg == WM_PARENTNOTIFY && LOWORD(m.WParam) == WM_CREATE) AttachUpDown();
+    TSkinControl::AfterMessage(m);
+}
+
+void TSkinAdvPage::SkinChanged() {
+    SetTabPictures();
+    TSkinControl::SkinChanged();
+}
+
+void TSkinAdvPage::Detach() {
+    TSkinControl::Detach();
+    for (const char* name : {kTabPicture, kActiveTabPicture})
+        if (TPicture* picture = PictureProperty(*this, name)) picture->SetBitmap(PixelBuffer{});
+    if (TSkinUpDown* upDown = upDown_.Get()) upDown->Detach();
+}
 
 // ---------------------------------------------------------------------------------------
 // Button-style tabs.

@@ -70,10 +70,48 @@ private:
     TComponentRef<TSkinUpDown> upDown_;
 };
 
+// An old-style tab set (TTabSet): every tab with the Tabs picture, frame 2 for the current
+// tab and 1 for the others, flipped upside down for tabs along the bottom edge, captions
+// centred as on push buttons; composed off-screen over the parent's colour, one blit.
 class TSkinTab31 : public TSkinControl {
     KELVORA_CLASS(TSkinTab31)
 public:
     explicit TSkinTab31(TComponent* owner);
+    void Attach(TSkinForm* formSkinner, TSkinData* skinData, bool setColour, TCanvas* canvas) override;
+    bool BeforeMessage(TMessage& m) override;
+    void DrawSkin(HDC dc, const RECT& rect) override;
+    void SkinChanged() override;
+
+    int32_t Orientation = tabTop;  // tabTop or tabBottom: the side the tab picture is prepared for
+
+private:
+    void PrepareImages(int side);
+
+    TTabImages images_;
+    bool imagesReady_ = false;
+    TTabBuffer face_;
+};
+
+// A page control of another library that takes its tab pictures as the bitmap properties
+// "TabBackGround" and "TabBackGroundActive": they get Tabs frames 1 and 2 made for the
+// control's tab size (its "TabWidth" and "TabHeight" when it publishes them, else the size
+// of one frame) and are cleared again at Detach. The control paints itself; its tab-scroll
+// arrows (an "msctls_updown32" child, also one made later) get an up-down skinner.
+class TSkinAdvPage : public TSkinControl {
+    KELVORA_CLASS(TSkinAdvPage)
+public:
+    explicit TSkinAdvPage(TComponent* owner);
+    ~TSkinAdvPage() override;
+    void Attach(TSkinForm* formSkinner, TSkinData* skinData, bool setColour, TCanvas* canvas) override;
+    void Detach() override;
+    void AfterMessage(TMessage& m) override;
+    void SkinChanged() override;
+
+private:
+    void SetTabPictures();
+    void AttachUpDown();
+
+    TComponentRef<TSkinUpDown> upDown_;
 };
 
 // A page control with button-style tabs: each tab is a push-button face of the Buttons

@@ -74,7 +74,12 @@ TSkinControl* CreateSkinner(TSkinnerKind kind, TComponent* owner) {
             return s;
         }
         case K::MediaPlayer: return MakeComponent<TSkinMP>(owner);
-        // Advanced page controls and list views as such: the control keeps its look.
+        case K::AdvPage: {
+            auto* s = MakeComponent<TSkinAdvPage>(owner);
+            s->Mode = 4;  // the control paints itself: the skinner only lends it pictures
+            return s;
+        }
+        // List views as such: the control keeps its look.
         default: return nullptr;
     }
 }

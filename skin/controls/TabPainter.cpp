@@ -227,3 +227,18 @@ int TabCloseBoxAt(const std::vector<TRect>& boxes, int x, int y) {
     }
     return -1;
 }
+
+void PaintTabSet(PixelBuffer& target, const TTabFace& face, const TTabStrip& tabs, TButtonText& text) {
+    FillRect(target, {0, 0, target.Width(), target.Height()}, tabs.background);
+    for (size_t i = 0; i < tabs.items.size(); ++i) {
+        const TTabItem& item = tabs.items[i];
+        const bool current = static_cast<int>(i) == tabs.current;
+        if (face.image && !face.image->Empty())
+            DrawFrameNineSlice(target, item.rect, *face.image, false, face.tile, face.transparent, face.frames,
+                               current ? tabs.currentFrame : tabs.otherFrame, face.margins);
+        const uint32_t colour = tabs.disabled ? tabs.disabledText : current ? tabs.currentText : tabs.normalText;
+        const std::wstring caption = TwoLineCaption(item.text);
+        const TRect place = PushCaptionRect(item.rect, caption, text);
+        text.Draw(target, caption, place, btCenter | btWordBreak | btExpandTabs, colour);
+    }
+}

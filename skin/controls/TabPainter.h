@@ -127,3 +127,10 @@ void PaintTabPane(PixelBuffer& target, const TTabImages& images, const TRect& di
 
 // Index of the close box holding (x, y), -1 when none.
 int TabCloseBoxAt(const std::vector<TRect>& boxes, int x, int y);
+
+// An old-style tab set, composed into target (the whole control): the background, then
+// each tab at its own rectangle (control coordinates) with its frame of face (the prepared
+// Tabs picture, flipped for bottom tabs) and its caption laid out as a push button's: the
+// first "||" a line break, centred, the vertical centre one pixel up. No image, no
+// close box.
+void PaintTabSet(PixelBuffer& target, const TTabFace& face, const TTabStrip& tabs, TButtonText& text);

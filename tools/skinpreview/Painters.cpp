@@ -156,6 +156,31 @@ TRect PaintTabs(Surface& s, const TSkinDefinition& skin, const TRect& r, const c
     return {r.left + display.left + 4, r.top + display.top + 4, r.left + display.right - 4, r.top + display.bottom - 4};
 }
 
+void PaintTabSetStrip(Surface& s, const TSkinDefinition& skin, const TRect& r, const char* const* captions, int count,
+                      int selected, bool bottom) {
+    // The old-style tab set painter on the control alone: 20-pixel tabs as wide as their
+    // caption plus 16, from 4 pixels in.
+    const int w = r.Width(), h = r.Height(), top = bottom ? h - 20 : 0;
+    PixelBuffer control = PixelBuffer::Scratch(w, h);
+    const TTabImages images = PrepareTabImages(*skin.Tabs, nullptr, bottom ? tabBottom : tabTop);
+    TTabStrip strip;
+    strip.current = selected;
+    strip.background = Face(skin);
+    strip.normalText = Resolve(skin.Tabs->NormalColour2);
+    strip.currentText = Resolve(skin.Tabs->MouseOverColour2);
+    for (int i = 0, x = 4; i < count; ++i) {
+        const int tw = Scene::TextWidth(captions[i]) + 16;
+        TTabItem item;
+        item.text = Wide(captions[i]);
+        item.rect = {x, top, x + tw, top + 20};
+        strip.items.push_back(item);
+        x += tw;
+    }
+    SceneTabText text(s, r.left, r.top);
+    PaintTabSet(control, TabFaceOf(images), strip, text);
+    StretchCopy(s.px, r, control, {0, 0, w, h});
+}
+
 void PaintScrollBar(PixelBuffer& px, const TSkinDefinition& skin, const TRect& bar, bool vertical, int hotPart,
                     bool tracking, int thumbStart, int thumbLength) {
     TScrollBarState state;

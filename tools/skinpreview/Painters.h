@@ -30,6 +30,9 @@ void PaintGroupBox(Surface& s, const TSkinDefinition& skin, const TRect& r, cons
 // Tab strip over a pane: captions with the selected index; returns the page rectangle.
 TRect PaintTabs(Surface& s, const TSkinDefinition& skin, const TRect& r, const char* const* captions, int count,
                 int selected);
+// Old-style tab set: tabs along the top or bottom edge, captions with the selected index.
+void PaintTabSetStrip(Surface& s, const TSkinDefinition& skin, const TRect& r, const char* const* captions, int count,
+                      int selected, bool bottom);
 // A framed edit with lines of text and a vertical scroll bar.
 void PaintMemo(Surface& s, const TSkinDefinition& skin, const TRect& r, const char* const* lines, int count);
 // Scroll bar: hotPart as the overlay keeps it (-1 none, 0/1 arrows, 5 thumb).

@@ -73,6 +73,10 @@ void PaintControlSheet(Scene& scene, const TSkinDefinition& skin, int x, int y, 
     const char* const menu[] = {u8"显示窗口", u8"隐藏窗口", "-", u8"一键清理", u8"退出程序"};
     PaintPopupMenu(s, skin, {560, 14, 720, 14 + 6 + 4 * 22 + 9}, menu, 5, 1);
 
+    const char* const sets[] = {u8"第一页", u8"第二页", u8"第三页"};
+    PaintTabSetStrip(s, skin, {460, 322, 700, 346}, sets, 3, 0, false);
+    PaintTabSetStrip(s, skin, {460, 360, 700, 384}, sets, 3, 1, true);
+
     PaintCaptionButtonStates(s, skin, 560, 140);
     scene.Put(px, x, y);
 }

@@ -3,6 +3,48 @@
 
 #include "framework/Exceptions.h"
 
+namespace {
+
+// Command ids the MDI client gives its children's entries in a window menu.
+constexpr UINT kFirstMdiChildId = 0xFF00;
+
+// MDI children are windows of a class whose procedure is the system's MDI child handling:
+// the framework takes the window over once it exists, and whatever subclassed it while it
+// was being made (the skin manager does) stays between the two.
+const char* MdiChildClass() {
+    static const char* const name = [] {
+        WNDCLASSA wc{};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = DefMDIChildProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.lpszClassName = "TMDIChildForm";
+        if (!RegisterClassA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+            throw EOutOfResources("Cannot register window class TMDIChildForm");
+        return wc.lpszClassName;
+    }();
+    return name;
+}
+
+// The client window of the application's MDI frame (the main form, else the first MDI
+// frame among the forms), made on demand; null when there is none.
+HWND MdiFrameClient() {
+    TCustomForm* main = Application->MainForm();
+    if (main && main->FormStyle() == fsMDIForm) {
+        main->Handle();
+        if (main->ClientHandle()) return main->ClientHandle();
+    }
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+        TCustomForm* form = Screen->Forms(i);
+        if (form->FormStyle() != fsMDIForm) continue;
+        form->Handle();
+        if (form->ClientHandle()) return form->ClientHandle();
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 const TClassInfo& TCustomForm::StaticClass() {
     static const TClassInfo info(
         "TCustomForm", &TCustomControl::StaticClass(),
@@ -167,13 +209,51 @@ void TCustomForm::CreateParams(TCreateParams& p) {
     if (formStyle_ == fsStayOnTop) p.ExStyle |= WS_EX_TOPMOST;
     p.WndParent = Application->Handle();
     p.Menu = menu_ ? menu_->Handle() : nullptr;
+    if (formStyle_ == fsMDIChild) {
+        // An MDI child lives in the MDI frame's client window and has no menu of its own.
+        HWND client = MdiFrameClient();
+        if (!client) throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
+        p.ExStyle |= WS_EX_MDICHILD;
+        p.WndParent = client;
+        p.Menu = nullptr;
+        p.StandardClass = MdiChildClass();
+    }
 }
 
 void TCustomForm::CreateHandleDone() {
+    if (formStyle_ == fsMDIForm && !mdiClient_) {
+        CLIENTCREATESTRUCT create{};
+        create.idFirstChild = kFirstMdiChildId;
+        RECT r{};
+        GetClientRect(HandleIfAllocated(), &r);
+        mdiClient_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDIClient", nullptr,
+                                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL, 0, 0, r.right,
+                                     r.bottom, HandleIfAllocated(), nullptr, GetModuleHandleA(nullptr), &create);
+        if (!mdiClient_) throw EOutOfResources("Error creating window");
+    }
     if (!icon_.Empty()) {
         SendMessageA(HandleIfAllocated(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Handle()));
         SendMessageA(HandleIfAllocated(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Handle()));
     }
+}
+
+void TCustomForm::DestroyWnd() {
+    TCustomControl::DestroyWnd();
+    mdiClient_ = nullptr;  // goes with the frame's window
+    // The client takes its child down itself: it activates the next child and puts the
+    // frame's menu right.
+    HWND wnd = HandleIfAllocated();
+    if (formStyle_ == fsMDIChild && wnd && (GetWindowLongPtrA(wnd, GWL_EXSTYLE) & WS_EX_MDICHILD))
+        SendMessageA(GetParent(wnd), WM_MDIDESTROY, reinterpret_cast<WPARAM>(wnd), 0);
+}
+
+void TCustomForm::DefaultHandler(TMessage& m) {
+    HWND wnd = HandleIfAllocated();
+    if (wnd && formStyle_ == fsMDIForm && DefWndProc() == DefWindowProcA) {
+        m.Result = DefFrameProcA(wnd, mdiClient_, m.Msg, m.WParam, m.LParam);
+        return;
+    }
+    TCustomControl::DefaultHandler(m);
 }
 
 void TCustomForm::PlaceOnShow() {

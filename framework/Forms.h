@@ -64,6 +64,9 @@ public:
     // Records the focused control of this form and broadcasts CM_FOCUSCHANGED.
     void FocusControl(TWinControl* control);
     bool Active() const { return active_; }
+    // An MDI frame (fsMDIForm): the "MDIClient" window its MDI children live in, made
+    // with the frame's window and destroyed with it; null for other forms.
+    HWND ClientHandle() const { return mdiClient_; }
 
     // Shows (Visible := true) and brings the form to the front.
     void ShowForm();
@@ -90,7 +93,10 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateHandleDone() override;
+    void DestroyWnd() override;
     void WndProc(TMessage& message) override;
+    // An MDI frame ends in DefFrameProc (its children's window class in DefMDIChildProc).
+    void DefaultHandler(TMessage& message) override;
     void DispatchDone() override;
     // Showing creates the window, places it (Position) and activates it.
     void UpdateWindowState() override;
@@ -114,6 +120,7 @@ private:
     bool releasePending_ = false;  // CM_RELEASE came; freed when its dispatch returns
     bool placed_ = false;
     int modalResult_ = 0;
+    HWND mdiClient_ = nullptr;  // a child window of the frame: not owned here
 };
 
 class TForm : public TCustomForm {

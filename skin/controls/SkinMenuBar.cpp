@@ -9,6 +9,7 @@
 #include "framework/Menus.h"
 #include "skin/data/FrameDraw.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/CaptionButton.h"
 #include "skin/form/FramePainterGdi.h"
 #include "skin/form/SkinForm.h"
 
@@ -184,9 +185,12 @@ bool TSkinMenuBar::Load() {
         form_.HotObject = nullptr;
     buttons_.clear();
     menu_ = menu;
-    // The framework's visible top-level items stand in the menu's positions in order.
+    // The framework's visible top-level items stand in the menu's positions in order, when
+    // the window shows the framework's menu (an MDI frame may be given another one).
+    TMainMenu* framework = FrameworkMenu();
+    if (framework && framework->Handle() != menu) framework = nullptr;
     std::vector<TMenuItem*> visibleItems;
-    if (TMainMenu* framework = FrameworkMenu())
+    if (framework)
         for (int i = 0; i < framework->Items()->Count(); ++i)
             if (framework->Items()->Items(i)->Visible()) visibleItems.push_back(framework->Items()->Items(i));
     const int count = GetMenuItemCount(menu);
@@ -206,8 +210,7 @@ bool TSkinMenuBar::Load() {
         }
         button->Visible = true;
         TMenuItem* item = static_cast<size_t>(i) < visibleItems.size() ? visibleItems[static_cast<size_t>(i)] : nullptr;
-        if (!item)
-            if (TMainMenu* framework = FrameworkMenu()) item = framework->FindItem(button->Command);
+        if (!item && framework) item = framework->FindItem(button->Command);
         if (item) {
             button->Item = item;
             button->Caption = item->Caption();
@@ -262,7 +265,39 @@ void TSkinMenuBar::Layout() {
     const bool hasElement = element && !element->Image.Empty();
     const int start = MenuBarStartOffset(hasElement, hasElement ? element->LeftWidth : 0,
                                          hasElement ? element->RightWidth : 0, RightToLeftBar(), BarRect.Width());
-    ApplyRects(LayoutMenuBar(LayoutItems(), BarRect, start, RightToLeftBar()));
+    // Right to left the captions start left of the MDI child's buttons in the row.
+    int reserve = 0;
+    if (RightToLeftBar())
+        for (const TCaptionButton* b : ChildButtons()) reserve = std::max(reserve, BarRect.right - b->Bounds.left);
+    ApplyRects(LayoutMenuBar(LayoutItems(), BarRect, start, RightToLeftBar(), reserve));
+}
+
+std::vector<const TCaptionButton*> TSkinMenuBar::ChildButtons() const {
+    std::vector<const TCaptionButton*> shown;
+    for (const auto& b : form_.CaptionButtons)
+        if (b->Visible && b->Element->Visibility == kMdiChildButton && !b->Element->Image.Empty() &&
+            !b->Bounds.IsEmpty())
+            shown.push_back(b.get());
+    return shown;
+}
+
+void TSkinMenuBar::DrawChildButtons(PixelBuffer& picture, const TRect& bar) const {
+    for (const TCaptionButton* b : ChildButtons()) {
+        const TDataSkinSysButton& e = *b->Element;
+        const int frames = e.SafeFrameCount();
+        const int state = b == form_.HotObject ? b->State : static_cast<int>(TButtonState::Normal);
+        // Frame 1 at rest (4, the greyed look, when disabled or the window is inactive),
+        // 2 pressed; a hot child button shows frame 4 too.
+        int f;
+        if (state == static_cast<int>(TButtonState::Normal)) {
+            f = frames < 4 || (form_.IsActive && b->Enabled) ? 1 : 4;
+        } else {
+            f = b->Enabled ? state : (frames > 3 ? 4 : 1);
+            if (f == static_cast<int>(TButtonState::Hot)) f = 4;
+        }
+        if (f > frames) f = 1;
+        DrawFrameStretched(picture, b->Bounds.Offset(-bar.left, -bar.top), e.Image, true, frames, f);
+    }
 }
 
 TMenuBtn* TSkinMenuBar::HitTest(POINT p) const {
@@ -334,6 +369,7 @@ void TSkinMenuBar::Paint(HDC windowDc) {
         dc.Pixels();
     }
     painting_ = false;
+    DrawChildButtons(picture, bar);
     PictureDc source(picture);
     if (source.get()) BitBlt(windowDc, bar.left, bar.top, bar.Width(), bar.Height(), source.get(), 0, 0, SRCCOPY);
 }

@@ -16,11 +16,15 @@
 #include "skin/data/PixelBuffer.h"
 #include "skin/form/NcButtons.h"
 
+class TCaptionButton;
 class TMainMenu;
 class TMenuItem;
 class TSkinData;
 class TSkinForm;
 class TSkinMenuBar;
+
+// Visibility and Align of the caption buttons that stand in the menu-bar row.
+constexpr int kMdiChildButton = 100;
 
 // One top-level item of the bar.
 class TMenuBtn : public TNCObject {
@@ -87,6 +91,10 @@ private:
     void ApplyRects(const std::vector<TRect>& rects);
     void DrawCaption(HDC dc, const TMenuBtn& button, const TRect& r);
     bool RightToLeftBar() const;
+    // The active MDI child's caption buttons shown in the bar's row (an MDI frame whose
+    // child is maximised), drawn over the bar in their states.
+    std::vector<const TCaptionButton*> ChildButtons() const;
+    void DrawChildButtons(PixelBuffer& picture, const TRect& bar) const;
     void EnsureFont();
 
     TSkinForm& form_;

@@ -210,6 +210,7 @@ void TSkinForm::ReadShowState() {
 
 void TSkinForm::Activate() {
     HWND w = windowHandle_;
+    AdoptMdiChildForm();
     Initialised = 1;
     SystemMenu = GetSystemMenu(w, FALSE);
     RebuildIconBitmap();
@@ -390,6 +391,8 @@ bool TSkinForm::Stage3(TMessage& m) {
         case WM_NCLBUTTONUP: return NcLButtonUp(m);
         case WM_NCLBUTTONDBLCLK: return NcLButtonDblClk(m);
         case WM_NCRBUTTONDOWN: return NcRButtonDown(m);
+        case WM_MEASUREITEM: return MeasureMenuItem(m);
+        case WM_DRAWITEM: return DrawMenuItem(m);
         case SKINMSG_REPAINTFRAME: PaintFrame(nullptr); m.Result = 0; return true;
         default: return false;
     }
@@ -623,6 +626,20 @@ void TSkinForm::SkinChangedRefresh() {
 
 // ---- MDI client of an MDI frame ----
 
+void TSkinForm::AdoptMdiChildForm() {
+    // An MDI child is skinned while its window is being made, before the framework knows
+    // the window: by activation its form is known and is hooked as an attached form's is.
+    if (MdiKind != mkChild || FormControl() || !skinData_) return;
+    auto* form = dynamic_cast<TCustomForm*>(FindControl(windowHandle_));
+    if (!form) return;
+    formControl_ = TComponentRef<TCustomForm>(form);
+    if (FrameSkinned && !controlHook_)
+        controlHook_ = form->HookWindowProc([this](TMessage& m, const TWndMethod& next) { ControlWindowProc(m, next); },
+                                            [this] { controlHook_ = 0; });
+    savedFormColor_ = form->Color();
+    form->SetColor(skinData_->Skin().ButtonFace());
+}
+
 void TSkinForm::MdiClientProc(TMessage& m, const TWndMethod& next) {
     TSkinManager* manager = Manager();
     switch (m.Msg) {
@@ -655,6 +672,7 @@ void TSkinForm::MdiClientProc(TMessage& m, const TWndMethod& next) {
             if (FrameSkinned && manager && manager->MdiChildMaximised) manager->MdiChildMaximised = false;
             next(m);
             break;
+        case WM_MDISETMENU: MdiSetMenu(m, next); break;
         case SKINMSG_REDRAWCHILD:
             RedrawWindow(windowHandle_, nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);

@@ -14,7 +14,8 @@
 //
 // Files: SkinForm.cpp (attach, dispatch, non-client size, hit test, activation, detach),
 // SkinFormPaint.cpp (frame painting, region, icon), SkinFormButtons.cpp (caption buttons,
-// non-client mouse, commands, hints).
+// non-client mouse, commands, hints), SkinFormMenus.cpp (menu bar, frame menu items,
+// system menu, menu keys).
 #include <windows.h>
 
 #include <cstdint>
@@ -196,6 +197,9 @@ public:
     // Opens a bar button's popup below it; the arrows and the mouse may move on to the
     // other buttons' popups until the menu mode ends.
     void OpenMenuBarButton(TMenuBtn* button);
+    // An MDI frame with a skinned menu bar whose active child is maximised: the child's
+    // buttons (Visibility 100) show in the menu-bar row and act on that child.
+    bool MdiChildButtonsShown() const;
     // PaintFrame hands each new layout over: the buttons take their bounds, visibility and
     // enabled state from it.
     void ButtonsLaidOut(const TFrameLayout& layout);
@@ -218,6 +222,22 @@ private:
     void MenuKey(TMessage& m);
     bool KeyMenu(TMessage& m);  // SC_KEYMENU with an accelerator or none
     void DialogChar(TMessage& m, const TWndMethod& next);
+    // Items of a bar popup that the window did not make owner-drawn itself are made so
+    // while the popup is open, and measured and drawn here from their text and state.
+    struct TOwnerDrawnItem {
+        HMENU menu = nullptr;
+        UINT position = 0;
+        UINT id = 0;
+        ULONG_PTR data = 0;
+        UINT type = 0;  // the item's type before, given back when the popup closes
+        std::string text;
+        bool measured = false;
+    };
+    void MarkOwnerDrawn(HMENU menu);
+    void UnmarkOwnerDrawn();
+    bool MeasureMenuItem(TMessage& m);
+    bool DrawMenuItem(TMessage& m);
+    void MdiSetMenu(TMessage& m, const TWndMethod& next);
 
     void InitFrame(TSkinData* skinData);
     void ComputeFrameSizes();
@@ -246,6 +266,7 @@ private:
     void SetText(TMessage& m, const TWndMethod& next);
     void PrintFrame(TMessage& m);
     void MdiClientProc(TMessage& m, const TWndMethod& next);
+    void AdoptMdiChildForm();
     void Announce();
     void UnhookForm();
     void RestoreFormColour();
@@ -285,4 +306,5 @@ private:
     bool pictureCacheable_ = true;
     int frameCompositions_ = 0;
     std::vector<TSkinControl*> skinners_;  // not owned here: see SkinFormControls.cpp
+    std::vector<TOwnerDrawnItem> ownerDrawn_;
 };

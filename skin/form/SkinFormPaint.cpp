@@ -85,6 +85,7 @@ TFrameState TSkinForm::FrameState() const {
     s.popup = (WindowStyle & WS_POPUP) != 0;
     s.rightToLeft = RightToLeft;
     s.menuBarHeight = MenuBarHeight;
+    s.mdiChildButtons = MdiChildButtonsShown();
     s.caption = WindowText();
     s.hasIcon = WindowIcon != nullptr;
     s.iconSize = IconSize;

@@ -410,7 +410,8 @@ void TSkinAdvPage::SetTabPictures() {
     const int height = tabHeight > 0 ? static_cast<int>(tabHeight) : tabs.Image.Height();
     const TMargins margins{tabs.LeftWidth, tabs.TopHeight, tabs.RightWidth, tabs.BottomHeight};
     const std::pair<const char*, int> pictures[] = {{kTabPicture, 1}, {kActiveTabPicture, 2}};
-    for (const auto& [name, frame] : pictures) {
+    for (size_t i = 0; i < 2; ++i) {
+        const auto& [name, frame] = pictures[i];
         TPicture* picture = PictureProperty(*this, name);
         if (!picture) continue;
         // Copied as it is, magenta included: the control keys its transparent parts itself.
@@ -418,6 +419,10 @@ void TSkinAdvPage::SetTabPictures() {
         if (pixels.Empty()) continue;
         DrawFrameNineSlice(pixels, {0, 0, width, height}, tabs.Image, false, tabs.Tile != 0, false, frames, frame,
                            margins);
+        // The control's own picture is kept for Detach (the first time only: later ones
+        // are the skin's).
+        if (!replaced_[i]) ownPictures_[i] = std::exchange(picture->Bitmap(), PixelBuffer{});
+        replaced_[i] = true;
         picture->SetBitmap(std::move(pixels));
     }
 }
@@ -438,14 +443,20 @@ void TSkinAdvPage::AfterMessage(TMessage& m) {
 }
 
 void TSkinAdvPage::SkinChanged() {
-    SetTabPictures();
+    if (SkinActive) SetTabPictures();
     TSkinControl::SkinChanged();
 }
 
 void TSkinAdvPage::Detach() {
+    if (!SkinActive) return;  // once: a second call must not take the given-back pictures
     TSkinControl::Detach();
-    for (const char* name : {kTabPicture, kActiveTabPicture})
-        if (TPicture* picture = PictureProperty(*this, name)) picture->SetBitmap(PixelBuffer{});
+    // The skin's pictures go; a picture the control had of its own comes back.
+    const char* const names[] = {kTabPicture, kActiveTabPicture};
+    for (size_t i = 0; i < 2; ++i) {
+        if (!replaced_[i]) continue;
+        replaced_[i] = false;
+        if (TPicture* picture = PictureProperty(*this, names[i])) picture->SetBitmap(std::move(ownPictures_[i]));
+    }
     if (TSkinUpDown* upDown = upDown_.Get()) upDown->Detach();
 }
 

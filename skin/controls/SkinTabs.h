@@ -95,8 +95,9 @@ private:
 // A page control of another library that takes its tab pictures as the bitmap properties
 // "TabBackGround" and "TabBackGroundActive": they get Tabs frames 1 and 2 made for the
 // control's tab size (its "TabWidth" and "TabHeight" when it publishes them, else the size
-// of one frame) and are cleared again at Detach. The control paints itself; its tab-scroll
-// arrows (an "msctls_updown32" child, also one made later) get an up-down skinner.
+// of one frame); Detach clears them, or gives back a picture the control had of its own.
+// The control paints itself; its tab-scroll arrows (an "msctls_updown32" child, also one
+// made later) get an up-down skinner.
 class TSkinAdvPage : public TSkinControl {
     KELVORA_CLASS(TSkinAdvPage)
 public:
@@ -112,6 +113,8 @@ private:
     void AttachUpDown();
 
     TComponentRef<TSkinUpDown> upDown_;
+    PixelBuffer ownPictures_[2];  // what the control showed before the skin's pictures
+    bool replaced_[2] = {false, false};
 };
 
 // A page control with button-style tabs: each tab is a push-button face of the Buttons

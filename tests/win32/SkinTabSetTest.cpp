@@ -148,6 +148,7 @@ TEST(SkinTabSet, AdvancedPageGetsTabPicturesUntilDetachAndItsArrowsSkinned) {
     TSkinnedTestForm f(330, 120);
     f.data->ClassKinds().Add("TTestAdvPage=advpagecontrol");
     auto* page = f.Add<TTestAdvPage>(nullptr, 10, 10, 300, 100);
+    page->TabBackGround()->SetBitmap(PixelBuffer(3, 5));  // a picture of its own
     f.Skin();
     auto* skinner = dynamic_cast<TSkinAdvPage*>(f.SkinnerOf(page->Handle()));
     ASSERT_NE(nullptr, skinner);
@@ -173,10 +174,15 @@ TEST(SkinTabSet, AdvancedPageGetsTabPicturesUntilDetachAndItsArrowsSkinned) {
     auto* arrows = dynamic_cast<TSkinUpDown*>(f.SkinnerOf(later));
     ASSERT_NE(nullptr, arrows);
 
+    // Detach takes the skin's pictures away and gives the control's own back, also when
+    // the form skinner detaches everything again as it goes.
     skinner->Detach();
-    EXPECT_TRUE(page->TabBackGround()->Empty());
     EXPECT_TRUE(page->TabBackGroundActive()->Empty());
+    EXPECT_EQ(3, page->TabBackGround()->Width());
+    EXPECT_EQ(5, page->TabBackGround()->Height());
     EXPECT_FALSE(arrows->Skinning());
+    f.skinner.reset();
+    EXPECT_EQ(3, page->TabBackGround()->Width());
 }
 
 TEST(SkinTabSet, ThousandSwitchesAndRepaintsLeaveNoGdiObject) {

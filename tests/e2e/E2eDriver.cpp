@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace e2e {
@@ -363,12 +364,19 @@ void SendMouse(POINT screen, DWORD buttonFlags) {
 }
 }  // namespace
 
+// Wine moves the X pointer for an injected move under a short pointer grab. The grab's
+// crossing events reach the desktop's process carrying the pointer's previous position,
+// and that process feeds them back as input when it gets to them: the pointer can jump
+// back to where it was after the program has already seen it arrive. Arriving through
+// the neighbouring pixel makes that late position the target's neighbour, which is over
+// the same thing, instead of the place the last step left.
 bool MouseMoveTo(POINT screen) {
+    SendMouse(POINT{screen.x > 0 ? screen.x - 1 : screen.x + 1, screen.y}, 0);
     SendMouse(screen, 0);
     return WaitUntil(
         [&] {
             POINT now;
-            return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+            return GetCursorPos(&now) && std::abs(now.x - screen.x) <= 1 && now.y == screen.y;
         },
         5000);
 }
@@ -453,7 +461,15 @@ LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return static_cast<LRESULT>(answer);
 }
 
-bool WindowIsSkinned(HWND window) { return Ask(window, kSkinPing, 0, kSkinCookie) == kSkinCookie; }
+// Skinned means the frame is fitted: the skinner answers the ping at attach, and the
+// shaped region comes with the fitted frame a posted message later.
+bool WindowIsSkinned(HWND window) {
+    if (Ask(window, kSkinPing, 0, kSkinCookie) != kSkinCookie) return false;
+    HRGN probe = CreateRectRgn(0, 0, 0, 0);
+    const bool shaped = GetWindowRgn(window, probe) != ERROR;
+    DeleteObject(probe);
+    return shaped;
+}
 
 POINT CaptionButtonPoint(HWND window, CaptionButton button) {
     constexpr int kWidth = 28, kHeight = 22, kTop = 4;

@@ -304,7 +304,6 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
 }
 
 // ---------------------------------------------------------------------------------------
-
 // Old-style tab sets.
 
 TSkinTab31::TSkinTab31(TComponent* owner) : TSkinControl(owner) {}

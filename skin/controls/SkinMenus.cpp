@@ -71,29 +71,30 @@ const CheckMark& SystemCheckMark() {
     return mark;
 }
 
+// Draws an item's text and glyphs with GDI. Text and images go through the item canvas's
+// kept DC when the target is that canvas's picture; any other target gets a DC of its own.
 class TGdiMenuItemRenderer : public TMenuItemRenderer {
 public:
-    TGdiMenuItemRenderer(TCustomImageList* images, int imageIndex) : images_(images), imageIndex_(imageIndex) {}
+    TGdiMenuItemRenderer(TMenuCanvas& canvas, TCustomImageList* images, int imageIndex)
+        : canvas_(canvas), images_(images), imageIndex_(imageIndex) {}
 
     TExtent MeasureText(const std::string& text, bool bold) const override {
-        static MemoryDcHandle dc(CreateCompatibleDC(nullptr));
+        HDC dc = canvas_.Dc();
         if (!dc) return {};
-        SelectScope font(dc.get(), MenuFontHandle(bold));
+        SelectScope font(dc, bold ? MenuFontHandle(true) : nullptr);
         RECT r{0, 0, 0, 0};
-        ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r,
+        ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
                     DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE);
         return {r.right - r.left, r.bottom - r.top};
     }
     void PaintText(PixelBuffer& target, const std::string& text, const TRect& rect, uint32_t rgb, bool bold,
                    unsigned format) override {
-        BufferDc dc(target);
-        if (!dc) return;
-        SelectScope font(dc.get(), MenuFontHandle(bold));
-        SetBkMode(dc.get(), TRANSPARENT);
-        SetTextColor(dc.get(), rgb);
-        RECT r = ToRECT(rect);
-        ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, format);
-        dc.Pixels();
+        WithDc(target, [&](HDC dc) {
+            SelectScope font(dc, bold ? MenuFontHandle(true) : nullptr);
+            SetTextColor(dc, rgb);
+            RECT r = ToRECT(rect);
+            ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+        });
     }
     void PaintImage(PixelBuffer& target, int x, int y, bool enabled) override {
         if (!images_) return;
@@ -101,10 +102,7 @@ public:
             PaintDisabledImage(target, x, y);
             return;
         }
-        BufferDc dc(target);
-        if (!dc) return;
-        images_->Draw(dc.get(), x, y, imageIndex_);
-        dc.Pixels();
+        WithDc(target, [&](HDC dc) { images_->Draw(dc, x, y, imageIndex_); });
     }
     // A disabled item's image is its shape embossed: once in the highlight colour one
     // pixel down and right, once in the shadow colour over it.
@@ -138,6 +136,24 @@ public:
     }
 
 private:
+    // Runs draw on a DC over target in the menu font with a clear text background; the
+    // portable painting reads target's pixels afterwards.
+    template <typename F>
+    void WithDc(PixelBuffer& target, F&& draw) {
+        if (&target == &canvas_.Buffer()) {
+            if (HDC dc = canvas_.Dc()) draw(dc);
+            target.Sync();
+            return;
+        }
+        BufferDc dc(target);
+        if (!dc) return;
+        SelectScope font(dc.get(), MenuFontHandle(false));
+        SetBkMode(dc.get(), TRANSPARENT);
+        draw(dc.get());
+        dc.Pixels();
+    }
+
+    TMenuCanvas& canvas_;
     TCustomImageList* images_;
     int imageIndex_;
 };
@@ -151,13 +167,6 @@ bool Usable(const TSkinData* data) {
     return std::find(list.begin(), list.end(), data) != list.end() && !data->NoSkinLoaded();
 }
 
-// One item picture at a time, kept between items of the same size.
-PixelBuffer& ItemBuffer(int width, int height) {
-    static PixelBuffer buffer;
-    if (buffer.Width() != width || buffer.Height() != height) buffer = PixelBuffer(width, height);
-    return buffer;
-}
-
 void ForEachItem(TMenuItem* item, const std::function<void(TMenuItem*)>& f) {
     for (int i = 0; i < item->Count(); ++i) {
         f(item->Items(i));
@@ -166,6 +175,42 @@ void ForEachItem(TMenuItem* item, const std::function<void(TMenuItem*)>& f) {
 }
 
 }  // namespace
+
+// ---- TMenuCanvas ----
+
+TMenuCanvas::TMenuCanvas() = default;
+TMenuCanvas::~TMenuCanvas() = default;
+
+bool TMenuCanvas::Prepare(int width, int height) {
+    if (buffer_.Width() != width || buffer_.Height() != height || buffer_.Empty()) {
+        dc_.reset();
+        buffer_ = PixelBuffer(width, height);
+    }
+    return !buffer_.Empty();
+}
+
+void TMenuCanvas::Adopt(PixelBuffer picture) {
+    dc_.reset();
+    buffer_ = std::move(picture);
+}
+
+HDC TMenuCanvas::Dc() {
+    if (buffer_.Empty()) return nullptr;
+    if (!dc_) {
+        dc_ = std::make_unique<BufferDc>(buffer_);
+        if (!*dc_) return nullptr;
+        // The regular menu font stays selected (bold is selected around a bold text only);
+        // the font is kept for the process, so the DC may go with it selected.
+        SelectObject(dc_->get(), MenuFontHandle(false));
+        SetBkMode(dc_->get(), TRANSPARENT);
+    }
+    return *dc_ ? dc_->get() : nullptr;
+}
+
+void TMenuCanvas::Reset() {
+    dc_.reset();
+    buffer_ = PixelBuffer();
+}
 
 // ---- TSkinPopupMenu ----
 
@@ -189,7 +234,8 @@ void TSkinPopupMenu::Attach(HWND window, TSkinData* skinData, HMENU menu) {
 void TSkinPopupMenu::Detach() {
     if (region_) region_.reset();
     subclass_.Reset();
-    background_ = PixelBuffer();
+    background_.Reset();
+    items_.Reset();
 }
 
 bool TSkinPopupMenu::CanPaint() const {
@@ -231,13 +277,17 @@ void TSkinPopupMenu::EraseBackground(TMessage& m, const TWndMethod& next) {
     m.Result = 1;
 }
 
-void TSkinPopupMenu::MakeBackground() {
+bool TSkinPopupMenu::MakeBackground() {
     RECT r{};
-    GetWindowRect(window_, &r);
+    POINT client{0, 0};
+    if (!GetWindowRect(window_, &r) || !ClientToScreen(window_, &client)) return false;
+    clientOffset_ = {client.x - r.left, client.y - r.top};
     const int w = r.right - r.left;
     const int h = r.bottom - r.top;
-    if (background_.Width() == w && background_.Height() == h) return;
-    background_ = MenuBackgroundPicture(skinData_->Skin(), w, h);
+    // Composed once per size: the frame, the client painting and every item read it.
+    if (background_.Buffer().Width() != w || background_.Buffer().Height() != h)
+        background_.Adopt(MenuBackgroundPicture(skinData_->Skin(), w, h));
+    return background_.Dc() != nullptr;
 }
 
 void TSkinPopupMenu::PaintFrame(TMessage& m, const TWndMethod& next) {
@@ -246,27 +296,20 @@ void TSkinPopupMenu::PaintFrame(TMessage& m, const TWndMethod& next) {
         return;
     }
     WindowDc dc(window_, true);
-    if (!dc.get()) return;
-    MakeBackground();
-    BufferDc src(background_);
-    if (!src) return;
-    const int w = background_.Width();
-    const int h = background_.Height();
+    if (!dc.get() || !MakeBackground()) return;
+    const int w = Background().Width();
+    const int h = Background().Height();
     // Only the 3-pixel frame: the items inside are the client painting's.
     ExcludeClipRect(dc.get(), kMenuFrameWidth, kMenuFrameWidth, w - kMenuFrameWidth, h - kMenuFrameWidth);
-    BitBlt(dc.get(), 0, 0, w, h, src.get(), 0, 0, SRCCOPY);
+    BitBlt(dc.get(), 0, 0, w, h, background_.Dc(), 0, 0, SRCCOPY);
     m.Result = 0;
 }
 
 void TSkinPopupMenu::PaintClient(HDC dc, const TWndMethod& next, LPARAM flags) {
-    MakeBackground();
-    {
-        BufferDc src(background_);
-        if (src) BitBlt(dc, 0, 0, background_.Width(), background_.Height(), src.get(), 0, 0, SRCCOPY);
-    }
+    if (MakeBackground()) BitBlt(dc, 0, 0, Background().Width(), Background().Height(), background_.Dc(), 0, 0, SRCCOPY);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
-    RegionHandle clip(CreateRectRgn(kMenuFrameWidth, kMenuFrameWidth, background_.Width() - kMenuFrameWidth,
-                                    background_.Height() - kMenuFrameWidth));
+    RegionHandle clip(CreateRectRgn(kMenuFrameWidth, kMenuFrameWidth, Background().Width() - kMenuFrameWidth,
+                                    Background().Height() - kMenuFrameWidth));
     SelectClipRgn(dc, clip.get());
     // The menu draws its items over the background, inside the frame.
     TMessage print{WM_PRINTCLIENT, reinterpret_cast<uintptr_t>(dc), flags, 0};
@@ -302,18 +345,27 @@ void DrawSkinnedMenuItem(TMenuItem& item, TSkinData* skinData, HDC dc, const REC
     if (w <= 0 || h <= 0) return;
     HMENU parent = item.ParentHandle();
     TSkinManager* manager = TSkinManager::Instance();
+    TSkinPopupMenu* popup = nullptr;
     const PixelBuffer* background = nullptr;
     TRect itemRect = ToTRect(rect);  // in the popup window's coordinates, where its background lies
     if (manager) {
         manager->MarkPopupsDrawn();
         manager->AssignMenuHandle(parent);
-        if (TSkinPopupMenu* popup = manager->PopupSkinnerOf(parent)) {
-            if (!popup->Background().Empty()) background = &popup->Background();
+        popup = manager->PopupSkinnerOf(parent);
+    }
+    if (popup) {
+        POINT offset = popup->ClientOffset();
+        if (!popup->Background().Empty()) {
+            background = &popup->Background();
+        } else {
+            // Not painted yet: where the client lies is asked of the window.
             RECT window{};
             POINT client{0, 0};
+            offset = {0, 0};
             if (GetWindowRect(popup->Window(), &window) && ClientToScreen(popup->Window(), &client))
-                itemRect = itemRect.Offset(client.x - window.left, client.y - window.top);
+                offset = {client.x - window.left, client.y - window.top};
         }
+        itemRect = itemRect.Offset(offset.x, offset.y);
     }
     if (!Usable(skinData)) {
         // The skin went: the item stays readable in the system's colours.
@@ -333,11 +385,14 @@ void DrawSkinnedMenuItem(TMenuItem& item, TSkinData* skinData, HDC dc, const REC
     look.hasImageList = images != nullptr;
     look.hasImage = images && item.ImageIndex() >= 0 && item.ImageIndex() < images->Count();
 
-    PixelBuffer& picture = ItemBuffer(w, h);
-    TGdiMenuItemRenderer renderer(images, item.ImageIndex());
-    PaintMenuItem(picture, skinData->Skin(), look, itemRect, background, renderer);
-    BufferDc src(picture);
-    if (src) BitBlt(dc, rect.left, rect.top, w, h, src.get(), 0, 0, SRCCOPY);
+    // The shown menu's items share its kept canvas; an item drawn outside a skinned popup
+    // gets one for this drawing only.
+    TMenuCanvas single;
+    TMenuCanvas& canvas = popup ? popup->ItemCanvas() : single;
+    if (!canvas.Prepare(w, h)) return;
+    TGdiMenuItemRenderer renderer(canvas, images, item.ImageIndex());
+    PaintMenuItem(canvas.Buffer(), skinData->Skin(), look, itemRect, background, renderer);
+    if (HDC src = canvas.Dc()) BitBlt(dc, rect.left, rect.top, w, h, src, 0, 0, SRCCOPY);
 }
 
 void InstallMenuItemHandlers(TMenu& menu, TSkinData* skinData) {

@@ -21,11 +21,35 @@
 #include "skin/data/PixelBuffer.h"
 #include "skin/form/NcButtons.h"
 
+class BufferDc;
 class TMenu;
 class TMenuItem;
 class TSkinData;
 class TSkinForm;
 struct TMessage;
+
+// A picture and a memory DC with it selected, kept between paints and made anew only when
+// the size changes. The DC has the menu font selected and draws text on a clear background.
+class TMenuCanvas {
+public:
+    TMenuCanvas();
+    ~TMenuCanvas();
+    TMenuCanvas(const TMenuCanvas&) = delete;
+    TMenuCanvas& operator=(const TMenuCanvas&) = delete;
+    // Makes the picture width x height (zeroed when made anew, else as left); false when it
+    // cannot be made.
+    bool Prepare(int width, int height);
+    // Takes picture as the canvas's own (its DC is made when asked for).
+    void Adopt(PixelBuffer picture);
+    PixelBuffer& Buffer() { return buffer_; }
+    const PixelBuffer& Buffer() const { return buffer_; }
+    HDC Dc();
+    void Reset();
+
+private:
+    PixelBuffer buffer_;
+    std::unique_ptr<BufferDc> dc_;  // declared after the picture: goes before it
+};
 
 class TSkinPopupMenu : public TObject {
     KELVORA_CLASS(TSkinPopupMenu)
@@ -39,7 +63,12 @@ public:
     bool Attached() const { return subclass_.Active(); }
     // The MenuBackground picture made for the window's size at the last paint (window
     // coordinates, frame included); empty before the first paint.
-    const PixelBuffer& Background() const { return background_; }
+    const PixelBuffer& Background() const { return background_.Buffer(); }
+    // Where the client area's top-left lies in the window (the frame's width and height),
+    // measured when the background was made.
+    POINT ClientOffset() const { return clientOffset_; }
+    // The picture the window's items are composed in, kept while the menu is shown.
+    TMenuCanvas& ItemCanvas() { return items_; }
     HMENU Menu = nullptr;  // 0 until an item of its menu is drawn
     uint8_t Drawn = 0;
 
@@ -47,7 +76,9 @@ private:
     void Dispatch(TMessage& m, const TWndMethod& next);
     // Whether the skin can paint the window now (a MenuBackground image, not loading).
     bool CanPaint() const;
-    void MakeBackground();
+    // Makes the background for the window's size (kept while the size stays) and its DC;
+    // false when there is none.
+    bool MakeBackground();
     void PaintFrame(TMessage& m, const TWndMethod& next);
     void PaintClient(HDC dc, const TWndMethod& next, LPARAM flags);
     void Paint(TMessage& m, const TWndMethod& next);
@@ -56,7 +87,9 @@ private:
     HWND window_ = nullptr;
     TSkinData* skinData_ = nullptr;
     TWindowSubclass subclass_;
-    PixelBuffer background_;
+    TMenuCanvas background_;
+    TMenuCanvas items_;
+    POINT clientOffset_{0, 0};
     RegionHandle region_;  // a window shape, when one was given
 };
 

@@ -148,6 +148,53 @@ TEST_F(SkinMenus, PopupGetsSkinnerWithFrameAndSkinnedItemsThenGoesWithItsWindow)
     EXPECT_EQ(manager->PopupFlag, 0);
 }
 
+// The popup keeps its background picture (and the DC over it) between paints: a popup
+// that grows gets a picture of its new size, its frame is drawn from that one, and the
+// kept pictures go with the menu window.
+TEST_F(SkinMenus, KeptBackgroundFollowsThePopupsSizeAndGoesWithIt) {
+    auto painted = [&] {
+        HWND w = OpenMenuWindow();
+        TSkinPopupMenu* skinner = w ? manager->FindPopupSkinner(w) : nullptr;
+        return skinner && skinner->Menu == menu->Handle() && !skinner->Background().Empty() ? skinner : nullptr;
+    };
+    DWORD start = GetTickCount();
+    WithOpenMenu([&] { return painted() != nullptr || GetTickCount() - start > 5000; });
+    ASSERT_TRUE(PumpUntil([&] { return manager->PopupSkinners().empty(); }, 3000));
+    const long objects = GdiObjectsAlive();  // the menu font and the like are made by now
+
+    SIZE grown{0, 0};
+    SIZE picture{0, 0};
+    uint32_t shown = 0, expected = 1;
+    bool resized = false;
+    start = GetTickCount();
+    WithOpenMenu([&] {
+        if (GetTickCount() - start > 5000) return true;
+        TSkinPopupMenu* skinner = painted();
+        if (!skinner) return false;
+        HWND w = skinner->Window();
+        RECT r{};
+        GetWindowRect(w, &r);
+        if (!resized) {
+            resized = true;
+            grown = {r.right - r.left + 30, r.bottom - r.top + 20};
+            SetWindowPos(w, nullptr, 0, 0, grown.cx, grown.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+            return false;
+        }
+        picture = {skinner->Background().Width(), skinner->Background().Height()};
+        // The right frame strip, half-way down: only in the grown picture.
+        shown = ScreenColour(w, grown.cx - 2, grown.cy / 2);
+        expected = ColourFromPixel(skinner->Background().Pixel(grown.cx - 2, grown.cy / 2));
+        return picture.cx == grown.cx && picture.cy == grown.cy && shown == expected;
+    });
+    EXPECT_TRUE(resized);
+    EXPECT_EQ(picture.cx, grown.cx);
+    EXPECT_EQ(picture.cy, grown.cy);
+    EXPECT_EQ(shown, expected);
+    ASSERT_TRUE(PumpUntil([&] { return manager->PopupSkinners().empty(); }, 3000));
+    EXPECT_EQ(GdiObjectsAlive(), objects);
+}
+
 TEST_F(SkinMenus, ItemFreedWhileMenuShownIsNotDrawnAndHandleStaysTheSame) {
     HMENU shown = menu->Handle();
     bool sameHandle = false;

@@ -2,7 +2,7 @@
 // the popup's background under it), normal and selected, into a memory DC: what a menu
 // does for each item it shows and for each item the pointer crosses. Timed while the
 // item's menu is shown (its popup skinner keeps the item picture), and once more for an
-// item drawn outside any shown menu (a picture made for each drawing).
+// item drawn outside any skinned popup.
 #include <windows.h>
 
 #include <cstdio>
@@ -79,6 +79,6 @@ int main() {
     SetForegroundWindow(owner->Handle());
     menu->Popup(200, 200);
     if (!timed) std::printf("menu_item_paint: the menu was never shown\n");
-    Report("menu item outside a shown menu", 2000, [&] { DrawSkinnedMenuItem(*item, data, dc.get(), r, false); });
+    Report("menu item outside a skinned popup", 2000, [&] { DrawSkinnedMenuItem(*item, data, dc.get(), r, false); });
     return timed ? 0 : 1;
 }

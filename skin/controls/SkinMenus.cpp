@@ -167,6 +167,14 @@ bool Usable(const TSkinData* data) {
     return std::find(list.begin(), list.end(), data) != list.end() && !data->NoSkinLoaded();
 }
 
+// The item picture for items drawn outside a skinned popup (no popup skinner holds their
+// menu), kept for the process as the menu font is.
+TMenuCanvas& SpareItemCanvas() {
+    MenuFontHandle(false);  // made first, so that it outlives the canvas whose DC selects it
+    static TMenuCanvas canvas;
+    return canvas;
+}
+
 void ForEachItem(TMenuItem* item, const std::function<void(TMenuItem*)>& f) {
     for (int i = 0; i < item->Count(); ++i) {
         f(item->Items(i));
@@ -385,10 +393,8 @@ void DrawSkinnedMenuItem(TMenuItem& item, TSkinData* skinData, HDC dc, const REC
     look.hasImageList = images != nullptr;
     look.hasImage = images && item.ImageIndex() >= 0 && item.ImageIndex() < images->Count();
 
-    // The shown menu's items share its kept canvas; an item drawn outside a skinned popup
-    // gets one for this drawing only.
-    TMenuCanvas single;
-    TMenuCanvas& canvas = popup ? popup->ItemCanvas() : single;
+    // The shown menu's items share its kept canvas.
+    TMenuCanvas& canvas = popup ? popup->ItemCanvas() : SpareItemCanvas();
     if (!canvas.Prepare(w, h)) return;
     TGdiMenuItemRenderer renderer(canvas, images, item.ImageIndex());
     PaintMenuItem(canvas.Buffer(), skinData->Skin(), look, itemRect, background, renderer);

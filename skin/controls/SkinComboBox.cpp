@@ -113,17 +113,19 @@ void TSkinComBox::EditMessage(TMessage& m, const TWndMethod& next) {
     if (life.expired() || !SkinActive) return;
     switch (m.Msg) {
         case WM_PAINT: PaintWindow(nullptr); break;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            MouseState |= msPressed;
-            Repaint();
-            break;
-        case WM_LBUTTONUP:
-            MouseState &= static_cast<uint8_t>(~msPressed);
-            Repaint();
-            break;
-        default: break;
+        default: TrackPress(m.Msg); break;
     }
+}
+
+// The button looks pressed while the left button is held on the combo or on its edit.
+void TSkinComBox::TrackPress(UINT msg) {
+    switch (msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: MouseState |= msPressed; break;
+        case WM_LBUTTONUP: MouseState &= static_cast<uint8_t>(~msPressed); break;
+        default: return;
+    }
+    Repaint();
 }
 
 void TSkinComBox::Detach() {
@@ -162,13 +164,7 @@ void TSkinComBox::AfterMessage(TMessage& m) {
         case WM_NCPAINT: Repaint(); break;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            MouseState |= msPressed;
-            Repaint();
-            break;
-        case WM_LBUTTONUP:
-            MouseState &= static_cast<uint8_t>(~msPressed);
-            Repaint();
-            break;
+        case WM_LBUTTONUP: TrackPress(m.Msg); break;
         case CM_MOUSELEAVE: SetHot(false); break;
         case CN_COMMAND:
             if (HIWORD(m.WParam) == CBN_DROPDOWN) Dropped = 1;

@@ -38,6 +38,7 @@ private:
     void TakeOverParts();
     bool ReadInfo();
     void EditMessage(TMessage& m, const TWndMethod& next);
+    void TrackPress(UINT msg);
     void MouseMove(const TMessage& m);
     void SetHot(bool hot);
     PixelBuffer& Picture(int width, int height);

@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <mutex>
+#include <new>
+#include <unordered_map>
 
 namespace {
 const char* const kAlignNames[] = {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"};
@@ -23,9 +26,45 @@ ATOM ControlAtom() {
     return atom.get();
 }
 
+namespace {
+// The framework windows and their controls, kept beside the window property: every
+// message a framework window gets looks its control up, and reading a window property is
+// a round trip to the window server under Wine. Never destroyed, since windows may still
+// go during static destruction.
+struct ControlTable {
+    std::mutex lock;
+    std::unordered_map<HWND, TWinControl*> controls;
+};
+
+ControlTable& Controls() {
+    alignas(ControlTable) static unsigned char storage[sizeof(ControlTable)];
+    static ControlTable* const table = ::new (static_cast<void*>(storage)) ControlTable();
+    return *table;
+}
+}  // namespace
+
+void RegisterControlWindow(HWND wnd, TWinControl* control) {
+    SetPropA(wnd, MAKEINTATOM(ControlAtom()), control);
+    ControlTable& table = Controls();
+    std::lock_guard<std::mutex> hold(table.lock);
+    table.controls[wnd] = control;
+}
+
+void UnregisterControlWindow(HWND wnd) {
+    RemovePropA(wnd, MAKEINTATOM(ControlAtom()));
+    ControlTable& table = Controls();
+    std::lock_guard<std::mutex> hold(table.lock);
+    table.controls.erase(wnd);
+}
+
 TWinControl* FindControl(HWND wnd) {
     if (!wnd) return nullptr;
-    return static_cast<TWinControl*>(GetPropA(wnd, MAKEINTATOM(ControlAtom())));
+    ControlTable& table = Controls();
+    std::lock_guard<std::mutex> hold(table.lock);
+    const auto found = table.controls.find(wnd);
+    // A window that went without its control hearing of it has no control, as with the
+    // property (IsWindow is answered in-process for our own windows).
+    return found == table.controls.end() || !IsWindow(wnd) ? nullptr : found->second;
 }
 
 void GuardedDispatch(const std::function<void()>& body) {

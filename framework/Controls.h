@@ -53,8 +53,11 @@ using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
 // The global atom "ControlOfs%.8X%.8X" (module instance, thread id) naming the window
 // property that holds the control pointer of every framework window.
 ATOM ControlAtom();
-// The framework control of a window (through the ControlAtom property), or nullptr.
+// The framework control of a window, or nullptr. A control's window carries it in the
+// ControlAtom property and in an in-process table that FindControl reads.
 TWinControl* FindControl(HWND wnd);
+void RegisterControlWindow(HWND wnd, TWinControl* control);  // both, when a window is attached
+void UnregisterControlWindow(HWND wnd);                      // both, when it is detached
 // Runs one dispatch with the framework's error handling: an exception escaping `body`
 // goes to Application->HandleException and the caller goes on.
 void GuardedDispatch(const std::function<void()>& body);

@@ -182,7 +182,7 @@ void TWinControl::CreateChildHandles() {
 
 void TWinControl::AttachWindow(HWND wnd) {
     handle_ = wnd;
-    SetPropA(wnd, MAKEINTATOM(ControlAtom()), this);
+    RegisterControlWindow(wnd, this);
     auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(wnd, GWLP_WNDPROC));
     defWndProc_ = current == FrameworkInitWndProc ? DefWindowProcA : current;
     SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameworkWndProc));
@@ -190,7 +190,7 @@ void TWinControl::AttachWindow(HWND wnd) {
 
 void TWinControl::DetachWindow() {
     if (!handle_) return;
-    RemovePropA(handle_, MAKEINTATOM(ControlAtom()));
+    UnregisterControlWindow(handle_);
     handle_ = nullptr;
     defWndProc_ = nullptr;
 }

@@ -8,7 +8,9 @@
 
 #include <commctrl.h>
 
+#include <array>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,37 @@ void RepaintAll(HWND w) {
     RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
+// Paint messages per window class in one full repaint (a thread hook sees each one).
+std::map<std::string, std::array<int, 3>>* g_census = nullptr;
+
+LRESULT CALLBACK CensusHook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* m = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && g_census) {
+        const int slot = m->message == WM_PAINT        ? 0
+                         : m->message == WM_ERASEBKGND ? 1
+                         : m->message == WM_NCPAINT    ? 2
+                                                       : -1;
+        if (slot >= 0) {
+            char cls[64] = {};
+            GetClassNameA(m->hwnd, cls, sizeof cls);
+            ++(*g_census)[cls][static_cast<size_t>(slot)];
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void PrintPaintCensus(HWND w) {
+    std::map<std::string, std::array<int, 3>> census;
+    g_census = &census;
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, CensusHook, nullptr, GetCurrentThreadId());
+    RepaintAll(w);
+    UnhookWindowsHookEx(hook);
+    g_census = nullptr;
+    std::printf("paint messages in one full repaint of page 1 (WM_PAINT, WM_ERASEBKGND, WM_NCPAINT) by class:\n");
+    for (const auto& row : census)
+        std::printf("  %-20s %3d %3d %3d\n", row.first.c_str(), row.second[0], row.second[1], row.second[2]);
+}
+
 }  // namespace
 
 int main() {
@@ -100,6 +133,7 @@ int main() {
     }
     form->PageControl1->SetActivePageIndex(0);
     Application->ProcessMessages();
+    PrintPaintCensus(w);
     // Where page 1's time goes: each visible window repainted alone (its children not).
     std::printf("page 1, each visible window alone (1 ms or more):\n");
     for (HWND c : Children(w)) {

@@ -88,13 +88,23 @@ std::string ShortCutToText(TShortCut shortCut) {
     return text + name;
 }
 
+namespace {
+// Measuring needs only a DC with the menu font. One memory DC kept for the program's
+// life, whose font stays selected while the menu font is unchanged, spares every item of
+// every opening a screen DC and a new font.
+TCanvas& MeasureCanvas() {
+    static MemoryDcHandle dc(CreateCompatibleDC(nullptr));
+    static TCanvas canvas(dc.get());
+    return canvas;
+}
+}  // namespace
+
 bool HandleMenuItemMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     if (message == WM_MEASUREITEM) {
         auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         TMenuItem* item = mis ? OwnerDrawnItem(mis->CtlType, mis->itemData) : nullptr;
         if (!item) return false;
-        WindowDc dc(nullptr);
-        TCanvas canvas(dc.get());
+        TCanvas& canvas = MeasureCanvas();
         canvas.Font().Assign(MenuFont());
         int width = 0;
         int height = 0;

@@ -21,34 +21,10 @@
 #include "skin/data/SkinReader.h"
 #include "skin/form/CaptionButton.h"
 #include "skin/form/SkinForm.h"
+#include "tests/win32/MenuTestSupport.h"
 #include "tests/win32/SkinTestSupport.h"
 
 namespace {
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        Application->ProcessMessages();
-    }
-    return true;
-}
-
-// Runs on every tick of an open menu's loop until it says it is done; then the menu ends.
-std::function<bool()> g_whileOpen;
-void CALLBACK MenuTick(HWND, UINT, UINT_PTR id, DWORD) {
-    if (!g_whileOpen || g_whileOpen()) {
-        KillTimer(nullptr, id);
-        g_whileOpen = nullptr;
-        EndMenu();
-    }
-}
-
-HWND OpenMenuWindow() {
-    HWND w = FindWindowA("#32768", nullptr);
-    return w && IsWindowVisible(w) ? w : nullptr;
-}
 
 uint32_t ScreenColour(int x, int y) {
     WindowDc screen(nullptr);

@@ -18,6 +18,7 @@
 #include "skin/data/SkinManager.h"
 #include "skin/data/SkinReader.h"
 #include "skin/form/SkinForm.h"
+#include "tests/win32/MenuTestSupport.h"
 
 namespace {
 
@@ -31,16 +32,6 @@ std::vector<uint8_t> OurStream() {
 }
 
 // Pumps messages until the condition holds or the time is up.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        Application->ProcessMessages();
-    }
-    return true;
-}
-
 // A plain top-level window of a class of ours, made as a window of `module`.
 WindowHandle PlainWindow(const char* className, HINSTANCE module) {
     WNDCLASSA wc{};

@@ -193,13 +193,7 @@ void Profile(TForm& owner, TPopupMenu& menu, const char* what, int runs) {
 int main() {
     if (TSkinManager::Instance()) TSkinManager::Destroy();
     auto owner = MakeUnowned<TForm>();
-    TSkinData* data = MakeComponent<TSkinData>(owner.get());
-    data->SetLoading(true);
-    data->FormScope = sfMainform;
-    data->SetActive(true);
-    const std::vector<uint8_t> stream = WriteSkinStream(OurPackage());
-    data->ReadSkinStream(stream.data(), stream.size());
-    data->Loaded();
+    TSkinData* data = OurManagingSkinData(owner.get());
     if (data->NoSkinLoaded() || !TSkinManager::Instance()) {
         std::printf("tray_menu_open: no skin package beside the program\n");
         return 1;

@@ -47,13 +47,7 @@ protected:
     void SetUp() override {
         TSkinManager::Destroy();
         host = MakeUnowned<TForm>();
-        data = MakeComponent<TSkinData>(host.get());
-        data->SetLoading(true);
-        data->FormScope = sfMainform;
-        data->SetActive(true);
-        const std::vector<uint8_t> stream = WriteSkinStream(OurPackage());
-        data->ReadSkinStream(stream.data(), stream.size());
-        data->Loaded();
+        data = OurManagingSkinData(host.get());
         manager = TSkinManager::Instance();
         ASSERT_NE(manager, nullptr);
         ASSERT_TRUE(data->Skin().MenuItem);

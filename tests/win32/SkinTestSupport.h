@@ -32,3 +32,18 @@ inline TUnowned<TSkinData> OurSkinData() {
     data->ReadSkinStream(stream.data(), stream.size());
     return data;
 }
+
+// Our skin in a skin data component owned by owner, loaded as the main form's skin data
+// is: with the application scope, so that it makes the skin manager (check NoSkinLoaded
+// and TSkinManager::Instance()).
+inline TSkinData* OurManagingSkinData(TComponent* owner) {
+    if (TSkinManager::Instance()) TSkinManager::Destroy();
+    TSkinData* data = MakeComponent<TSkinData>(owner);
+    data->SetLoading(true);
+    data->FormScope = sfMainform;
+    data->SetActive(true);
+    const std::vector<uint8_t> stream = WriteSkinStream(OurPackage());
+    data->ReadSkinStream(stream.data(), stream.size());
+    data->Loaded();
+    return data;
+}

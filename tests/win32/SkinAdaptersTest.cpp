@@ -129,16 +129,6 @@ const TClassInfo& TMediaPlayer::StaticClass() {
     return c;
 }
 
-PixelBuffer Capture(HWND w) {
-    RECT r{};
-    GetClientRect(w, &r);
-    PixelBuffer picture(r.right, r.bottom);
-    BufferDc dc(picture);
-    SendMessageW(w, WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0);
-    GdiFlush();
-    return picture;
-}
-
 bool SameRgb(uint32_t a, uint32_t b) { return (a & 0xFFFFFF) == (b & 0xFFFFFF); }
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
@@ -216,7 +206,7 @@ TEST(SkinAdapters, MediaPlayerOverlayCoversThePlayerAndHandsPressesOn) {
     for (int s = mbsEnabled; s <= mbsColoured; ++s)
         for (int button = 0; button < kMediaButtonCount; ++button)
             EXPECT_TRUE(overlay->Picture(static_cast<TMediaButtonState>(s), button).Empty());
-    const PixelBuffer shot = Capture(over);
+    const PixelBuffer shot = PaintedPicture(over);
     EXPECT_TRUE(SameRgb(shot.Pixel(46, 15), PixelFromColour(ColourToRGB(t.data->Skin().ButtonFace()))));
     EXPECT_EQ(overlay->ButtonWidth, 93);
 
@@ -304,7 +294,7 @@ TEST(SkinAdapters, StatusBarPaintsGraphicChildrenThenCallsOnDrawPanelPerPanelIns
     HWND h = bar->Handle();
     ASSERT_NE(t.SkinnerOf(h), nullptr);
     calls.clear();
-    const PixelBuffer shot = Capture(h);
+    const PixelBuffer shot = PaintedPicture(h);
 
     ASSERT_EQ(calls.size(), 3u);
     for (int i = 0; i < 3; ++i) {

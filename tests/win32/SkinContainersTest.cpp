@@ -15,15 +15,6 @@
 
 namespace {
 
-// What the window paints, through WM_PAINT with a memory DC over a 32-bit picture.
-PixelBuffer Capture(HWND w, int width, int height) {
-    PixelBuffer picture(width, height);
-    BufferDc dc(picture);
-    SendMessageW(w, WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0);
-    dc.Pixels();
-    return picture;
-}
-
 bool SameRgb(uint32_t a, uint32_t b) { return (a & 0xFFFFFF) == (b & 0xFFFFFF); }
 
 uint32_t Pixel(TColour colour) { return PixelFromColour(ColourToRGB(colour)); }
@@ -67,7 +58,7 @@ TEST(SkinContainers, GroupBoxDrawsGdisRoundedOutlineItsCaptionBoxAndItsLabels) {
     const TGroupBoxLayout layout = LayoutGroupBox(kW, kH, lineHeight, captionWidth, captionHeight, false);
     ASSERT_EQ(layout.caption.left, 8);
 
-    const PixelBuffer shot = Capture(group->Handle(), kW, kH);
+    const PixelBuffer shot = PaintedPicture(group->Handle(), kW, kH);
     const TRect labelArea{20, 40, 80, 54};
     int outline = 0, text = 0, labelInk = 0;
     for (int y = 0; y < kH; ++y)

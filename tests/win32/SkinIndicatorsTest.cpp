@@ -17,17 +17,6 @@
 
 namespace {
 
-// What the window paints, through WM_PAINT with a memory DC over a 32-bit picture.
-PixelBuffer Capture(HWND w) {
-    RECT r{};
-    GetClientRect(w, &r);
-    PixelBuffer picture(r.right, r.bottom);
-    BufferDc dc(picture);
-    SendMessageW(w, WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0);
-    GdiFlush();
-    return picture;
-}
-
 bool SameRgb(uint32_t a, uint32_t b) { return (a & 0xFFFFFF) == (b & 0xFFFFFF); }
 
 TMargins MarginsOf(const TDataSkinObject& e) { return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight}; }
@@ -65,7 +54,7 @@ TEST(SkinIndicators, StatusBarPanelsFramedByBevelAndGripCellInTheCorner) {
     ASSERT_TRUE(skin.StatusBarEdges && skin.ExtraImages);
     const TDataSkinObject& edges = *skin.StatusBarEdges;
     const TDataSkinObject& extra = *skin.ExtraImages;
-    const PixelBuffer shot = Capture(h);
+    const PixelBuffer shot = PaintedPicture(h);
     const int width = shot.Width(), height = shot.Height();
 
     const int kinds[3] = {2, 3, 1};  // raised, none, lowered
@@ -117,7 +106,7 @@ TEST(SkinIndicators, ProgressEmptyAtTheMinimumAndFilledByTheShareOfItsRange) {
     // Our skin's style at 0: the face and the empty frame, nothing else.
     {
         const TDataSkinBorder& p = *skin.Progress;
-        const PixelBuffer shot = Capture(zero->Handle());
+        const PixelBuffer shot = PaintedPicture(zero->Handle());
         PixelBuffer expected(shot.Width(), shot.Height());
         expected.Fill(PixelFromColour(ColourToRGB(skin.ButtonFace())));
         DrawFrameNineSlice(expected, {0, 0, shot.Width(), shot.Height()}, p.Image, false, p.Tile == 1, p.Trans != 0, 2,
@@ -133,7 +122,7 @@ TEST(SkinIndicators, ProgressEmptyAtTheMinimumAndFilledByTheShareOfItsRange) {
     skin.ProgressChunk->Image = PixelBuffer(4, 4);
     skin.ProgressChunk->Image.Fill(PixelFromColour(kChunk));
     auto chunkColumns = [&](int& first) {
-        const PixelBuffer shot = Capture(ranged->Handle());
+        const PixelBuffer shot = PaintedPicture(ranged->Handle());
         int n = 0;
         first = -1;
         for (int x = 0; x < shot.Width(); ++x)
@@ -169,7 +158,7 @@ TEST(SkinIndicators, TrackBarThumbIsCellTwoThroughHoverPressAndDrag) {
     auto expectCellTwo = [&](const char* when) {
         RECT r{};
         SendMessageW(h, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&r));
-        const PixelBuffer shot = Capture(h);
+        const PixelBuffer shot = PaintedPicture(h);
         PixelBuffer expected(shot.Width(), shot.Height());
         expected.Fill(PixelFromColour(0xFF00FF));
         DrawFrameStretched(expected, TRect{r.left, r.top, r.right, r.bottom}, thumb.Image, true, 5, 2);

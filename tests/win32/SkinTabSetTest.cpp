@@ -20,15 +20,6 @@ namespace {
 
 constexpr int kSetWidth = 300, kSetHeight = 26;
 
-// The skinner's own picture of a window (its paint into a DC of ours).
-PixelBuffer Printed(HWND w, int width, int height) {
-    PixelBuffer picture(width, height);
-    BufferDc dc(picture);
-    SendMessageW(w, WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0);
-    GdiFlush();
-    return picture;
-}
-
 // What the window shows on the screen now.
 PixelBuffer OnScreen(HWND w, int width, int height) {
     PixelBuffer picture(width, height);
@@ -107,7 +98,7 @@ TEST(SkinTabSet, CurrentTabInFrameTwoOthersInFrameOneAndAClickMovesIt) {
             EXPECT_EQ(i == index ? current : other, Rgb(picture, tabs[i].left + 5, tabs[i].top + 1))
                 << where << ", tab " << i;
     };
-    expectCurrent(Printed(set->Handle(), kSetWidth, kSetHeight), 0, "printed");
+    expectCurrent(PaintedPicture(set->Handle(), kSetWidth, kSetHeight), 0, "printed");
 
     // A click on the third tab selects it; the repaint it causes reaches the screen.
     const LPARAM at = MAKELPARAM((tabs[2].left + tabs[2].right) / 2, (tabs[2].top + tabs[2].bottom) / 2);
@@ -126,8 +117,8 @@ TEST(SkinTabSet, BottomTabsAreTheTopOnesUpsideDown) {
     TTabSet* bottom = AddTabSet(f, 45, tpBottom);
     f.Skin();
     ASSERT_NE(nullptr, f.SkinnerOf(bottom->Handle()));
-    const PixelBuffer up = Printed(top->Handle(), kSetWidth, kSetHeight);
-    const PixelBuffer down = Printed(bottom->Handle(), kSetWidth, kSetHeight);
+    const PixelBuffer up = PaintedPicture(top->Handle(), kSetWidth, kSetHeight);
+    const PixelBuffer down = PaintedPicture(bottom->Handle(), kSetWidth, kSetHeight);
     const std::vector<RECT> tu = top->TabRects(), td = bottom->TabRects();
     ASSERT_EQ(3u, td.size());
     int compared = 0;

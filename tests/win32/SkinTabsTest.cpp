@@ -21,14 +21,6 @@ namespace {
 
 constexpr int kWidth = 260, kHeight = 160;
 
-PixelBuffer Capture(HWND w, int width, int height) {
-    PixelBuffer picture(width, height);
-    BufferDc dc(picture);
-    SendMessageW(w, WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0);
-    GdiFlush();
-    return picture;
-}
-
 uint32_t Rgb(const PixelBuffer& b, int x, int y) { return b.Pixel(x, y) & 0xFFFFFF; }
 
 int ChannelDistance(uint32_t a, uint32_t b) {
@@ -83,7 +75,7 @@ TEST(SkinTabs, CloseBoxFreesThePageUnlessTheFormKeepsIt) {
     ASSERT_EQ(1, skinner->CloseBoxes);
 
     auto pressCloseBox = [&](int tab) {
-        Capture(pc->Handle(), kWidth, kHeight);  // the boxes of the paint as it is now
+        PaintedPicture(pc->Handle(), kWidth, kHeight);  // the boxes of the paint as it is now
         ASSERT_LT(static_cast<size_t>(tab), skinner->CloseRects().size());
         const TRect box = skinner->CloseRects()[static_cast<size_t>(tab)];
         const RECT item = ItemRect(pc->Handle(), tab);
@@ -146,8 +138,8 @@ TEST(SkinTabs, BottomTabsAreTheTopOnesUpsideDown) {
     ASSERT_NE(nullptr, f.SkinnerOf(top->Handle()));
     ASSERT_NE(nullptr, f.SkinnerOf(bottom->Handle()));
     ASSERT_TRUE(GetWindowLongW(bottom->Handle(), GWL_STYLE) & TCS_BOTTOM);
-    const PixelBuffer up = Capture(top->Handle(), kWidth, kHeight);
-    const PixelBuffer down = Capture(bottom->Handle(), kWidth, kHeight);
+    const PixelBuffer up = PaintedPicture(top->Handle(), kWidth, kHeight);
+    const PixelBuffer down = PaintedPicture(bottom->Handle(), kWidth, kHeight);
 
     // The current tab: rows counted from its outer edge match (top tabs are drawn one pixel
     // below their rectangle), in the columns left of its caption.

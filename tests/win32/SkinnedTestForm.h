@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/Forms.h"
+#include "framework/Graphics.h"
 #include "skin/controls/Classify.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/form/SkinForm.h"
@@ -65,3 +66,19 @@ public:
 
 // Live GDI objects of this process (for leak checks around many repeats).
 inline DWORD GdiObjectCount() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+
+// What a window paints through WM_PAINT into a memory DC over a 32-bit picture of the
+// given size, or of its client area.
+inline PixelBuffer PaintedPicture(HWND w, int width, int height) {
+    PixelBuffer picture(width, height);
+    BufferDc dc(picture);
+    SendMessageW(w, WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0);
+    GdiFlush();
+    return picture;
+}
+
+inline PixelBuffer PaintedPicture(HWND w) {
+    RECT r{};
+    GetClientRect(w, &r);
+    return PaintedPicture(w, r.right, r.bottom);
+}

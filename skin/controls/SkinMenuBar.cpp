@@ -145,6 +145,18 @@ LRESULT CALLBACK MenuLoopFilter(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
+bool MenuItemAt(HMENU menu, UINT position, UINT mask, MENUITEMINFOA& info, std::string& text) {
+    char buffer[kMenuTextBytes + 1] = {};
+    info = MENUITEMINFOA{};
+    info.cbSize = sizeof info;
+    info.fMask = mask | MIIM_STRING;
+    info.dwTypeData = buffer;
+    info.cch = kMenuTextBytes;
+    if (!GetMenuItemInfoA(menu, position, TRUE, &info)) return false;
+    text = buffer;
+    return true;
+}
+
 // ---- TMenuBtn ----
 
 void TMenuBtn::Paint() { Bar.PaintButton(*this); }
@@ -196,13 +208,9 @@ bool TSkinMenuBar::Load() {
     const int count = GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
         auto button = std::make_unique<TMenuBtn>(*this, i);
-        char text[kMenuTextBytes + 1] = {};
         MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
-        info.dwTypeData = text;
-        info.cch = kMenuTextBytes;
-        if (GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) {
+        std::string text;
+        if (MenuItemAt(menu, static_cast<UINT>(i), MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE, info, text)) {
             button->Enabled = (info.fState & kStateUnusable) == 0;
             button->Command = info.wID;
             button->SubMenu = info.hSubMenu;

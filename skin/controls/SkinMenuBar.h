@@ -27,6 +27,10 @@ class TSkinMenuBar;
 constexpr int kMdiChildButton = 100;
 
 // One top-level item of the bar.
+// Reads the item at position of menu with the fields of mask and its text (up to 80
+// bytes, MIIM_STRING is added to mask); false when the menu has no such item.
+bool MenuItemAt(HMENU menu, UINT position, UINT mask, MENUITEMINFOA& info, std::string& text);
+
 class TMenuBtn : public TNCObject {
 public:
     TMenuBtn(TSkinMenuBar& bar, int index) : Bar(bar), Index(index) {}

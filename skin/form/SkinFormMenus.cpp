@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kMenuTextBytes = 80;
 // Glyphs of the skin's menu glyph list.
 constexpr int kGlyphRestore = 0;
 constexpr int kGlyphMaximise = 1;
@@ -172,13 +171,9 @@ void TSkinForm::DialogChar(TMessage& m, const TWndMethod& next) {
 void TSkinForm::MarkOwnerDrawn(HMENU menu) {
     const int count = GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
-        char text[kMenuTextBytes + 1] = {};
         MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA | MIIM_SUBMENU | MIIM_STRING;
-        info.dwTypeData = text;
-        info.cch = kMenuTextBytes;
-        if (!GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+        std::string text;
+        if (!MenuItemAt(menu, static_cast<UINT>(i), MIIM_FTYPE | MIIM_ID | MIIM_DATA | MIIM_SUBMENU, info, text)) continue;
         if (info.hSubMenu) MarkOwnerDrawn(info.hSubMenu);
         // Items the window draws itself, and pictures, stay as they are.
         if (info.fType & (MFT_OWNERDRAW | MFT_BITMAP)) continue;
@@ -309,15 +304,11 @@ void TSkinForm::BuildSkinnedSystemMenu() {
     const bool minimised = ShowState == TShowState::Minimised;
     const int count = GetMenuItemCount(system);
     for (int i = 0; i < count; ++i) {
-        char text[kMenuTextBytes + 1] = {};
         MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_STATE | MIIM_ID | MIIM_TYPE;
-        info.dwTypeData = text;
-        info.cch = kMenuTextBytes;
-        if (!GetMenuItemInfoA(system, static_cast<UINT>(i), TRUE, &info)) continue;
+        std::string text;
+        if (!MenuItemAt(system, static_cast<UINT>(i), MIIM_STATE | MIIM_ID | MIIM_FTYPE, info, text)) continue;
         TMenuItem* item = MakeComponent<TMenuItem>(&menu);
-        const bool separator = (info.fType & MFT_SEPARATOR) || !text[0];
+        const bool separator = (info.fType & MFT_SEPARATOR) || text.empty();
         item->SetCaption(separator ? "-" : text);
         item->SetTag(static_cast<int>(info.wID));
         // The commands whose use depends on the window's state decide by it (the system

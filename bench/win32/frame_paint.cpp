@@ -1,7 +1,8 @@
 // The skinned frame of a 445 x 364 form (453 x 398 outside) under our skin: a full frame
 // repaint through SKINMSG_PRINTFRAME into a memory DC (of an unchanged frame, and composed
-// anew), the window region's build, and how
-// often the region is rebuilt while the window only moves.
+// anew), a caption button's hover change (its cell alone, against the whole frame composed
+// with the new state), the window region's build, and how often the region is rebuilt while
+// the window only moves.
 #include <windows.h>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include "framework/PrivateMessages.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinReader.h"
+#include "skin/form/CaptionButton.h"
 #include "skin/form/FramePainterGdi.h"
 #include "skin/form/SkinForm.h"
 #include "bench/win32/PaintTiming.h"
@@ -60,6 +62,29 @@ int main() {
               skinner->ForgetPictures();
               SendMessageA(w, SKINMSG_PRINTFRAME, reinterpret_cast<WPARAM>(memory.get()), 0x41A2);
           }), 500);
+
+    // Hover on and off the close button, each change drawn on the window.
+    TCaptionButton* close = nullptr;
+    for (const auto& b : skinner->CaptionButtons)
+        if (b->Element->Action == caClose && b->Visible) close = b.get();
+    if (close) {
+        bool hot = false;
+        Print("hover change, the whole frame composed", Measure(500, [&] {
+                  hot = !hot;
+                  close->State = static_cast<int>(hot ? TButtonState::Hot : TButtonState::Normal);
+                  skinner->HotObject = hot ? close : nullptr;
+                  skinner->PaintFrame(nullptr);
+              }), 500);
+        Print("hover change, the button's cell", Measure(500, [&] {
+                  hot = !hot;
+                  if (hot)
+                      close->MouseMove(skinner->HotObject);
+                  else
+                      close->MouseLeave(skinner->HotObject);
+              }), 500);
+        if (skinner->HotObject) close->MouseLeave(skinner->HotObject);
+    }
+
     TFrameState state = skinner->FrameState();
     state.width = r.right - r.left;
     state.height = r.bottom - r.top;

@@ -40,6 +40,16 @@ void AddPixels(std::vector<RegionBatch>& parts, const PixelBuffer& part, int x, 
         if (!b.rects.empty()) parts.push_back(std::move(b));
 }
 
+TRect Bounds(const PixelBuffer& p) { return {0, 0, p.Width(), p.Height()}; }
+
+bool Meets(const TRect& a, const TRect& b) { return !a.Intersect(b).IsEmpty(); }
+
+// A caption button drawn from its image (not the window icon), moved by (-dx, -dy).
+void DrawButton(PixelBuffer& dest, const TCaptionButtonPlace& b, int dx, int dy) {
+    if (b.icon || !b.visible || b.bounds.IsEmpty() || b.element->Visibility == 100) return;
+    DrawFrameStretched(dest, b.bounds.Offset(-dx, -dy), b.element->Image, true, b.frameCount, b.frame);
+}
+
 }  // namespace
 
 PixelBuffer BorderPart(const TSkinDefinition& skin, int part, int width, int height, bool active) {
@@ -85,21 +95,41 @@ TFramePicture PaintFrame(const TSkinDefinition& skin, const TFrameState& s, TPai
                       s.active ? 1 : 2, {t.TXTBackleft, 0, t.TXTBackRight, 0});
     out.texts.push_back(L.text);
     if (!L.text.rect.IsEmpty()) renderer.PaintText(px, L.text);
+    out.captionBack = PixelBuffer::Scratch(R.Width(), R.Height());
+    if (!out.captionBack.Empty()) StretchCopy(out.captionBack, Bounds(out.captionBack), px, R);
 
     for (const TCaptionButtonPlace& b : L.buttons) {
-        if (!b.visible || b.bounds.IsEmpty() || b.element->Visibility == 100) continue;
         if (b.icon) {
-            if (!L.icon.IsEmpty()) {
+            if (b.visible && !b.bounds.IsEmpty() && b.element->Visibility != 100 && !L.icon.IsEmpty()) {
                 renderer.PaintIcon(px, L.icon);
                 out.icon = L.icon;
             }
             continue;
         }
-        DrawFrameStretched(px, b.bounds, b.element->Image, true, b.frameCount, b.frame);
+        DrawButton(px, b, 0, 0);
     }
 
     if (!L.menuBar.IsEmpty()) FillRect(px, L.menuBar, ColourToRGB(skin.ButtonFace()));
     return out;
+}
+
+bool RepaintButtonCell(TFramePicture& picture, const TFrameLayout& layout, const TRect& cell) {
+    const TRect& R = picture.layout.caption;
+    if (cell.IsEmpty() || picture.pixels.Empty() || picture.captionBack.Empty()) return false;
+    if (!(cell.Intersect(R) == cell) || !(cell.Intersect(Bounds(picture.pixels)) == cell)) return false;
+    if (Meets(cell, picture.icon) || Meets(cell, layout.icon) || Meets(cell, layout.menuBar)) return false;
+    const std::vector<TCaptionButtonPlace>& kept = picture.layout.buttons;
+    if (kept.size() != layout.buttons.size()) return false;
+    for (size_t i = 0; i < kept.size(); ++i)
+        if (kept[i].visible != layout.buttons[i].visible || !(kept[i].bounds == layout.buttons[i].bounds)) return false;
+    PixelBuffer drawn = PixelBuffer::Scratch(cell.Width(), cell.Height());
+    if (drawn.Empty()) return false;
+    StretchCopy(drawn, Bounds(drawn), picture.captionBack, cell.Offset(-R.left, -R.top));
+    for (const TCaptionButtonPlace& b : layout.buttons)
+        if (Meets(b.bounds, cell)) DrawButton(drawn, b, cell.left, cell.top);
+    StretchCopy(picture.pixels, cell, drawn, Bounds(drawn));
+    picture.layout.buttons = layout.buttons;
+    return true;
 }
 
 bool TFrameRegion::Contains(int x, int y) const {

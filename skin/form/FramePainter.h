@@ -20,6 +20,9 @@ struct TFramePicture {
     TRect icon;                   // where the window icon was put; empty when none
     TRect client;                 // not painted; empty when the whole buffer is painted
     TFrameLayout layout;
+    // The caption bar (layout.caption) as it was before the caption buttons went on it:
+    // a button that changes state is drawn again over this alone.
+    PixelBuffer captionBack;
 };
 
 // One border part (1 left, 2 right, 3 top, 4 bottom) as a width x height picture in the
@@ -33,6 +36,13 @@ PixelBuffer BorderPart(const TSkinDefinition& skin, int part, int width, int hei
 // but the client area is drawn anew, the client area keeps what it held.
 TFramePicture PaintFrame(const TSkinDefinition& skin, const TFrameState& state, TPaintRenderer& renderer,
                          PixelBuffer reuse = {});
+
+// Draws the caption buttons again in the frames of `layout` (a layout of the same window
+// whose buttons changed state only), within `cell` alone, over the kept caption bar: the
+// pixels come out as a whole composition with that layout gives them, and the picture
+// takes the layout. False, with the picture unchanged, when the cell cannot be drawn
+// alone: it leaves the caption bar, or meets the window icon or the menu bar.
+bool RepaintButtonCell(TFramePicture& picture, const TFrameLayout& layout, const TRect& cell);
 
 // The window shape: the union of its rectangles. A skin whose borders have no transparent
 // parts gives the whole window rectangle.

@@ -176,14 +176,6 @@ void TSkinForm::ShowSystemMenu(POINT screenPoint) {
     }
 }
 
-void TSkinForm::PaintButtonState(TCaptionButton&) {
-    // The whole frame is composed again with the buttons' present states; a repaint
-    // otherwise drops the hot object, which a state change must keep.
-    TNCObject* const hot = HotObject;
-    PaintFrame(nullptr);
-    HotObject = hot;
-}
-
 void TSkinForm::OnPollTimer() {
     if (MenuTracking || !HotObject || !skinData_) return;
     POINT cursor{};

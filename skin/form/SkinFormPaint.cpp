@@ -3,6 +3,8 @@
 // magenta.
 #include <algorithm>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "framework/Graphics.h"
 #include "framework/PrivateMessages.h"
@@ -10,6 +12,7 @@
 #include "skin/data/ImgUtil.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinManager.h"
+#include "skin/form/CaptionButton.h"
 #include "skin/form/FramePainterGdi.h"
 #include "skin/form/SkinForm.h"
 
@@ -73,39 +76,51 @@ int TSkinForm::CaptionTextWidth() {
     return renderer_->Measure(TFontRole::Caption, padded).width;
 }
 
-TFrameState TSkinForm::FrameState() const {
+namespace {
+
+// The frame's state with the given caption text.
+TFrameState StateWithCaption(const TSkinForm& f, std::string caption) {
     TFrameState s;
-    s.width = WindowSize.cx;
-    s.height = WindowSize.cy;
-    s.borderKind = BorderKind;
-    s.captionIcons = CaptionIcons & (ciMaximiseBox | ciMinimiseBox | ciHelpBox | ciSystemMenu);
-    s.show = ShowState;
-    s.active = IsActive;
-    s.dialogClass = IsDialogClass;
-    s.popup = (WindowStyle & WS_POPUP) != 0;
-    s.rightToLeft = RightToLeft;
-    s.menuBarHeight = MenuBarHeight;
-    s.mdiChildButtons = MdiChildButtonsShown();
-    s.caption = WindowText();
-    s.hasIcon = WindowIcon != nullptr;
-    s.iconSize = IconSize;
-    s.buttonStates = ButtonStates();
-    HWND w = windowHandle_;
+    s.width = f.WindowSize.cx;
+    s.height = f.WindowSize.cy;
+    s.borderKind = f.BorderKind;
+    s.captionIcons = f.CaptionIcons & (ciMaximiseBox | ciMinimiseBox | ciHelpBox | ciSystemMenu);
+    s.show = f.ShowState;
+    s.active = f.IsActive;
+    s.dialogClass = f.IsDialogClass;
+    s.popup = (f.WindowStyle & WS_POPUP) != 0;
+    s.rightToLeft = f.RightToLeft;
+    s.menuBarHeight = f.MenuBarHeight;
+    s.mdiChildButtons = f.MdiChildButtonsShown();
+    s.caption = std::move(caption);
+    s.hasIcon = f.WindowIcon != nullptr;
+    s.iconSize = f.IconSize;
+    s.buttonStates = f.ButtonStates();
+    HWND w = f.WindowHandle();
     s.askVisible = [w](int visibility, int action) {
         return SendMessageA(w, SKINMSG_BUTTONVISIBLE, static_cast<WPARAM>(visibility), action) > 0;
     };
     return s;
 }
 
+}  // namespace
+
+TFrameState TSkinForm::FrameState() const { return StateWithCaption(*this, WindowText()); }
+
 namespace {
 
-// Whether two states give the same frame picture.
-bool SamePicture(const TFrameState& a, const TFrameState& b) {
+// Whether two states give the same frame picture but for the looks of the caption buttons.
+bool SameFrame(const TFrameState& a, const TFrameState& b) {
     return a.width == b.width && a.height == b.height && a.borderKind == b.borderKind &&
            a.captionIcons == b.captionIcons && a.show == b.show && a.active == b.active &&
            a.dialogClass == b.dialogClass && a.popup == b.popup && a.rightToLeft == b.rightToLeft &&
            a.menuBarHeight == b.menuBarHeight && a.mdiChildButtons == b.mdiChildButtons && a.caption == b.caption &&
-           a.hasIcon == b.hasIcon && a.iconSize == b.iconSize && a.buttonStates == b.buttonStates;
+           a.hasIcon == b.hasIcon && a.iconSize == b.iconSize;
+}
+
+// Whether two states give the same frame picture.
+bool SamePicture(const TFrameState& a, const TFrameState& b) {
+    return SameFrame(a, b) && a.buttonStates == b.buttonStates;
 }
 
 }  // namespace
@@ -154,6 +169,60 @@ void TSkinForm::PaintFrame(HDC dc) {
     } catch (...) {
         ForgetPictures();
     }
+}
+
+void TSkinForm::PaintButtonState(TCaptionButton& button) {
+    // When only the buttons' states changed, the cells of the buttons whose look changed
+    // (and the given button's) are drawn again into the kept frame picture over its
+    // caption bar, and each is copied to the window on its own. Anything else about the
+    // frame that changed, or a cell that is not the buttons' alone, composes the whole
+    // frame.
+    const auto paintCells = [this, &button]() -> bool {
+        if (!renderer_ || !pictureCacheable_ || !skinData_ || skinData_->NoSkinLoaded()) return false;
+        if (SkinState != ssActive && SkinState != ssApplying) return false;
+        if (BorderKind == TBorderKind::NoCaption || (MdiKind == mkChild && ShowState == TShowState::Maximised))
+            return false;
+        GetWindowRect(windowHandle_, &WindowRect);
+        WindowSize = {WindowRect.right - WindowRect.left, WindowRect.bottom - WindowRect.top};
+        TPictureSlot& slot = pictures_[IsActive ? 0 : 1];
+        if (!slot.valid) return false;
+        // The kept picture's caption: the text changes only through WM_SETTEXT, after
+        // which the frame is drawn anew (asking the window costs a message).
+        TFrameState state = StateWithCaption(*this, slot.state.caption);
+        if (!SameFrame(state, slot.state)) return false;
+        const TFrameLayout layout = LayoutFrame(skinData_->Skin(), state, *renderer_);
+        const std::vector<TCaptionButtonPlace>& kept = slot.picture.layout.buttons;
+        if (kept.size() != layout.buttons.size()) return false;
+        std::vector<TRect> cells;
+        for (size_t i = 0; i < kept.size(); ++i) {
+            const TCaptionButtonPlace& now = layout.buttons[i];
+            if ((now.frame != kept[i].frame || now.element == button.Element) && now.visible && !now.bounds.IsEmpty())
+                cells.push_back(now.bounds);
+        }
+        for (const TRect& cell : cells)
+            if (!RepaintButtonCell(slot.picture, layout, cell)) {
+                slot.valid = false;
+                return false;
+            }
+        slot.picture.layout = layout;
+        slot.state.buttonStates = std::move(state.buttonStates);
+        WindowDc target(windowHandle_, true);
+        PictureDc source(slot.picture.pixels);
+        if (!target.get() || !source.get()) return false;
+        for (const TRect& c : cells)
+            BitBlt(target.get(), c.left, c.top, c.Width(), c.Height(), source.get(), c.left, c.top, SRCCOPY);
+        return true;
+    };
+    // A repaint drops the hot object, which a state change must keep.
+    TNCObject* const hot = HotObject;
+    bool drawn = false;
+    try {
+        drawn = paintCells();
+    } catch (...) {
+        ForgetPictures();
+    }
+    if (!drawn) PaintFrame(nullptr);
+    HotObject = hot;
 }
 
 void TSkinForm::BuildRegion() {

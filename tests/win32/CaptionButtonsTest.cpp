@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -129,6 +130,17 @@ protected:
         return false;
     }
 
+    // The frame as the skinner puts it on the window, client area left zero.
+    PixelBuffer PrintedFrame() const {
+        RECT r{};
+        GetWindowRect(w, &r);
+        PixelBuffer picture(r.right - r.left, r.bottom - r.top);
+        BufferDc dc(picture);
+        SendMessageA(w, SKINMSG_PRINTFRAME, reinterpret_cast<WPARAM>(dc.get()), 0x41A2);
+        GdiFlush();
+        return picture;
+    }
+
     // One non-client mouse message at a screen point, with the hit code the window gives.
     LRESULT Mouse(UINT msg, POINT at) {
         const LPARAM l = MAKELPARAM(at.x, at.y);
@@ -151,10 +163,19 @@ TEST_F(CaptionButtons, CloseOnlyWhenPressedAndReleasedOnTheButton) {
     const POINT caption = ScreenAt(200, skinner->FrameTop / 2);
     ASSERT_EQ(close, skinner->HitTestButtons({close->Bounds.left, close->Bounds.top}));
 
+    // A state change draws only the button's cell into the kept frame: what a whole
+    // composition in the new state gives.
+    const int composed = skinner->FrameCompositions();
     EXPECT_EQ(0, Mouse(WM_NCMOUSEMOVE, on));
     EXPECT_EQ(3, close->State);
     EXPECT_EQ(0, Mouse(WM_NCLBUTTONDOWN, on));
     EXPECT_EQ(2, close->State);
+    EXPECT_EQ(composed, skinner->FrameCompositions());
+    const PixelBuffer cells = PrintedFrame();
+    skinner->ForgetPictures();
+    const PixelBuffer whole = PrintedFrame();
+    ASSERT_EQ(cells.Width() * cells.Height(), whole.Width() * whole.Height());
+    EXPECT_TRUE(std::equal(cells.Bits(), cells.Bits() + cells.Width() * cells.Height(), whole.Bits()));
     EXPECT_EQ(close, skinner->HotObject);
     Mouse(WM_NCMOUSEMOVE, caption);
     EXPECT_EQ(1, close->State);

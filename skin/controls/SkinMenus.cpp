@@ -285,11 +285,28 @@ void TSkinPopupMenu::EraseBackground(TMessage& m, const TWndMethod& next) {
     m.Result = 1;
 }
 
+namespace {
+
+// The window's rectangle on the screen and where its client area's top-left lies in it.
+bool MeasureWindow(HWND window, RECT& r, POINT& clientOffset) {
+    POINT client{0, 0};
+    if (!GetWindowRect(window, &r) || !ClientToScreen(window, &client)) return false;
+    clientOffset = {client.x - r.left, client.y - r.top};
+    return true;
+}
+
+}  // namespace
+
+POINT TSkinPopupMenu::ClientOffset() const {
+    if (!Background().Empty()) return clientOffset_;
+    RECT r{};
+    POINT offset{0, 0};
+    return MeasureWindow(window_, r, offset) ? offset : POINT{0, 0};
+}
+
 bool TSkinPopupMenu::MakeBackground() {
     RECT r{};
-    POINT client{0, 0};
-    if (!GetWindowRect(window_, &r) || !ClientToScreen(window_, &client)) return false;
-    clientOffset_ = {client.x - r.left, client.y - r.top};
+    if (!MeasureWindow(window_, r, clientOffset_)) return false;
     const int w = r.right - r.left;
     const int h = r.bottom - r.top;
     // Composed once per size: the frame, the client painting and every item read it.
@@ -362,17 +379,8 @@ void DrawSkinnedMenuItem(TMenuItem& item, TSkinData* skinData, HDC dc, const REC
         popup = manager->PopupSkinnerOf(parent);
     }
     if (popup) {
-        POINT offset = popup->ClientOffset();
-        if (!popup->Background().Empty()) {
-            background = &popup->Background();
-        } else {
-            // Not painted yet: where the client lies is asked of the window.
-            RECT window{};
-            POINT client{0, 0};
-            offset = {0, 0};
-            if (GetWindowRect(popup->Window(), &window) && ClientToScreen(popup->Window(), &client))
-                offset = {client.x - window.left, client.y - window.top};
-        }
+        if (!popup->Background().Empty()) background = &popup->Background();
+        const POINT offset = popup->ClientOffset();
         itemRect = itemRect.Offset(offset.x, offset.y);
     }
     if (!Usable(skinData)) {

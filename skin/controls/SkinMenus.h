@@ -64,9 +64,9 @@ public:
     // The MenuBackground picture made for the window's size at the last paint (window
     // coordinates, frame included); empty before the first paint.
     const PixelBuffer& Background() const { return background_.Buffer(); }
-    // Where the client area's top-left lies in the window (the frame's width and height),
-    // measured when the background was made.
-    POINT ClientOffset() const { return clientOffset_; }
+    // Where the client area's top-left lies in the window (the frame's width and height):
+    // as measured when the background was made, or measured now before the first paint.
+    POINT ClientOffset() const;
     // The picture the window's items are composed in, kept while the menu is shown.
     TMenuCanvas& ItemCanvas() { return items_; }
     HMENU Menu = nullptr;  // 0 until an item of its menu is drawn

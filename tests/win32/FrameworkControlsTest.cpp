@@ -6,11 +6,14 @@
 #include "framework/Forms.h"
 #include "framework/Properties.h"
 #include "framework/StdCtrls.h"
+#include "tests/win32/SkinnedTestForm.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -271,6 +274,49 @@ TEST(FrameworkControls, StatusBarPanelsEndAtTheirWidthsAndTheLastReachesTheEdge)
     char text[32] = {};
     SendMessageA(status->Handle(), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, "\xCA\xFD\xBE\xDD");
+}
+
+TEST(FrameworkControls, StatusBarTextAfterOneTabIsCentredAndAfterTwoRightAligned) {
+    auto form = MakeForm();
+    auto* status = MakeComponent<TStatusBar>(form.get());
+    status->SetParent(form.get());
+    status->SetSizeGrip(false);
+    const char* texts[] = {"MMMM", "\tMMMM", "\t\tMMMM"};
+    for (const char* text : texts) {
+        TStatusPanel* panel = status->Panels().Add();
+        panel->SetWidth(140);
+        panel->SetText(text);
+    }
+    status->Panels().Add();
+    form->Show();  // a hidden bar paints nothing
+    Pump();
+    HWND bar = status->Handle();
+    const PixelBuffer picture = PaintedPicture(bar);
+    // Text is dark on the button face (smoothed edges included).
+    auto ink = [](uint32_t p) { return (p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF) < 3 * 0x80; };
+    // Gaps between the text's outermost columns and the panel's sides, borders left out.
+    auto gaps = [&](int index) {
+        RECT r{};
+        SendMessageA(bar, SB_GETRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+        int first = -1, last = -1;
+        for (int x = r.left + 2; x < r.right - 2; ++x)
+            for (int y = r.top + 2; y < r.bottom - 2; ++y)
+                if (ink(picture.Pixel(x, y))) {
+                    if (first < 0) first = x;
+                    last = x;
+                }
+        return std::pair<int, int>{first - r.left, first < 0 ? -1 : r.right - 1 - last};
+    };
+    const auto [plainLeft, plainRight] = gaps(0);
+    ASSERT_GE(plainLeft, 0) << "no text drawn";
+    EXPECT_LT(plainLeft, 8);
+    EXPECT_GT(plainRight, 60);
+    const auto [centredLeft, centredRight] = gaps(1);
+    EXPECT_GT(centredLeft, 30);
+    EXPECT_LE(std::abs(centredLeft - centredRight), 3);
+    const auto [rightLeft, rightRight] = gaps(2);
+    EXPECT_GT(rightLeft, 60);
+    EXPECT_LT(rightRight, 8);
 }
 
 TEST(FrameworkControls, MemoReportsEveryTextChangeAndListBoxIndexErrors) {

@@ -146,14 +146,15 @@ HWND TSkinTab::ScrollUpDown() const {
 
 // The tab-scroll arrows appear only once the tabs no longer fit, so this runs on every
 // paint too.
-void TSkinTab::AttachScrollUpDown() {
+HWND TSkinTab::AttachScrollUpDown() {
     HWND arrows = ScrollUpDown();
-    if (!arrows) return;
+    if (!arrows) return nullptr;
     if (TSkinUpDown* current = upDown_.Get(); current && current->Handle() == arrows && current->State != skDestroyed)
-        return;
+        return arrows;
     auto* skinner = MakeComponent<TSkinUpDown>(this);
     skinner->AttachWindow(arrows, SkinData(), FormSkinner(), Canvas);
     upDown_ = TComponentRef<TSkinUpDown>(skinner);
+    return arrows;
 }
 
 bool TSkinTab::BeforeMessage(TMessage& m) {
@@ -161,6 +162,12 @@ bool TSkinTab::BeforeMessage(TMessage& m) {
         case WM_PAINT:
             if (!imagesReady_) return true;
             PaintHandler(m);
+            return false;
+        case WM_ERASEBKGND:
+            // The skinned paint covers the whole client area opaquely: the control's own
+            // background fill would only be painted over.
+            if (!imagesReady_) return true;
+            m.Result = 1;
             return false;
         case WM_LBUTTONDOWN: {
             if (!CloseBoxes) return true;
@@ -270,11 +277,11 @@ std::vector<TRect> TSkinTab::ComposeStrip(const TRect& strip, int side, const TT
     return boxes;
 }
 
-void TSkinTab::Present(HDC dc, int width, int height) {
+void TSkinTab::Present(HDC dc, int width, int height, HWND arrows) {
     HDC src = target_.Prepare(width, height);
     if (!src) return;
     const int saved = SaveDC(dc);
-    if (HWND arrows = ScrollUpDown(); arrows && IsWindowVisible(arrows)) {
+    if (arrows && IsWindowVisible(arrows)) {
         RECT r;
         GetWindowRect(arrows, &r);
         MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
@@ -288,7 +295,7 @@ void TSkinTab::Present(HDC dc, int width, int height) {
 void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0 || !imagesReady_) return;
-    AttachScrollUpDown();
+    HWND arrows = AttachScrollUpDown();
     const int side = TabSideFromStyle(static_cast<uint32_t>(WindowLong(GWL_STYLE)));
     if (side != Orientation) PrepareImages();
     PixelBuffer* target = Target(width, height);
@@ -300,7 +307,7 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
     TTabStrip tabs = GatherStrip(Enabled != 0);
     tabs.closeBoxes = CloseBoxes != 0;
     closeRects_ = ComposeStrip(TabStripArea(width, height, display, side), side, TabFaceOf(images_), tabs);
-    Present(dc, width, height);
+    Present(dc, width, height, arrows);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -477,7 +484,7 @@ void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
     const TTabFace face{&buttons.Image, {buttons.LeftWidth, buttons.TopHeight, buttons.RightWidth, buttons.BottomHeight},
                         buttons.SafeFrameCount(), buttons.Trans != 0, buttons.Tile != 0};
     ComposeStrip({0, 0, width, height}, tabTop, face, tabs);
-    Present(dc, width, height);
+    Present(dc, width, height, ScrollUpDown());
 }
 
 // ---------------------------------------------------------------------------------------

@@ -230,24 +230,31 @@ void TSkinForm::Activate() {
             if (ShowState == TShowState::Maximised) {
                 PostMessageA(GetParent(w), SKINMSG_REDRAWCHILD, reinterpret_cast<WPARAM>(w), 0);
             } else if (ShowState == TShowState::Normal) {
-                SkinState = ssFitting;
-                FitWindowToClient(false);
-                SkinState = ssActive;
-                BuildRegion();
+                FitThenShape(true);
             }
         } else if (!IsChildStyle && BorderKind != TBorderKind::NoCaption && ShowState != TShowState::Minimised) {
-            SkinState = ssFitting;
-            FitWindowToClient(false);
-            SkinState = ssActive;
-            if (ShowState == TShowState::Normal)
-                BuildRegion();
-            else
-                SetWindowPos(w, nullptr, 0, 0, 0, 0, kFrameChangedOnly);
+            FitThenShape(ShowState == TShowState::Normal);
         }
     }
     Announce();
     SkinState = ssActive;
     if (pollTimer_) pollTimer_->SetEnabled(true);
+}
+
+// Resizes the window to the skin's frame without drawing, then gives it its region (or,
+// without one, a frame-changed pass), which redraws the window once. Every redrawing pass
+// repaints the frame and erases every child window (their frames too) at once, so a paint
+// of the resized window before it has its shape would only be thrown away.
+void TSkinForm::FitThenShape(bool shape) {
+    HWND w = windowHandle_;
+    SkinState = ssFitting;
+    FitWindowToClient(false, false);
+    SkinState = ssActive;
+    const int builds = regionBuilds_;
+    if (shape) BuildRegion();
+    // BuildRegion keeps a region of the same size and sets none without a skin: the frame
+    // still owes its paint then.
+    if (!shape || regionBuilds_ == builds) SetWindowPos(w, nullptr, 0, 0, 0, 0, kFrameChangedOnly);
 }
 
 void TSkinForm::Announce() {
@@ -256,10 +263,11 @@ void TSkinForm::Announce() {
         skinData_->OnAfterSkinForm(FormControl(), windowHandle_, WindowClassName);
 }
 
-void TSkinForm::FitWindowToClient(bool useClientRect) {
+void TSkinForm::FitWindowToClient(bool useClientRect, bool redraw) {
     HWND w = windowHandle_;
+    const UINT noRedraw = redraw ? 0 : SWP_NOREDRAW;
     if (ShowState == TShowState::Maximised) {
-        SetWindowPos(w, nullptr, 0, 0, 0, 0, kFrameChangedOnly);
+        SetWindowPos(w, nullptr, 0, 0, 0, 0, kFrameChangedOnly | noRedraw);
         return;
     }
     if (useClientRect) GetClientRect(w, &ClientRect);
@@ -292,7 +300,8 @@ void TSkinForm::FitWindowToClient(bool useClientRect) {
         }
         size.width = widening.width;
     }
-    SetWindowPos(w, nullptr, 0, 0, size.width, size.height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+    SetWindowPos(w, nullptr, 0, 0, size.width, size.height,
+                 SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | noRedraw);
     GetClientRect(w, &ClientRect);
 }
 
@@ -501,6 +510,11 @@ void TSkinForm::NcHitTest(TMessage& m) {
 
 void TSkinForm::NcPaint(TMessage& m) {
     StripSysMenuStyle(true);
+    // While the window is being fitted to the skin the frame is painted after the fit.
+    if (SkinState == ssFitting) {
+        m.Result = 0;
+        return;
+    }
     if (skinData_ && !skinData_->NCPaintAllowed) {
         m.Result = 0;
         return;

@@ -242,7 +242,8 @@ private:
     void InitFrame(TSkinData* skinData);
     void ComputeFrameSizes();
     void Activate();  // SKINMSG_ATTACHED
-    void FitWindowToClient(bool useClientRect);
+    void FitWindowToClient(bool useClientRect, bool redraw = true);
+    void FitThenShape(bool shape);
     void StripSysMenuStyle(bool strip);
     void DetachOnDestroy();
     void ReadShowState();

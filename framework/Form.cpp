@@ -5,6 +5,15 @@
 
 namespace {
 
+// No window is above `wnd` but always-on-top ones it cannot pass (hidden tooltips of
+// the common controls are among them).
+bool OnTopOfItsBand(HWND wnd) {
+    if (GetWindowLongPtrA(wnd, GWL_EXSTYLE) & WS_EX_TOPMOST) return GetWindow(wnd, GW_HWNDPREV) == nullptr;
+    for (HWND above = GetWindow(wnd, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV))
+        if (!(GetWindowLongPtrA(above, GWL_EXSTYLE) & WS_EX_TOPMOST)) return false;
+    return true;
+}
+
 // Command ids the MDI client gives its children's entries in a window menu.
 constexpr UINT kFirstMdiChildId = 0xFF00;
 
@@ -306,10 +315,13 @@ void TCustomForm::UpdateWindowState() {
 
 void TCustomForm::ShowForm() {
     SetVisible(true);
-    if (HandleAllocated()) {
-        BringWindowToTop(HandleIfAllocated());
-        SetForegroundWindow(HandleIfAllocated());
-    }
+    if (!HandleAllocated()) return;
+    HWND wnd = HandleIfAllocated();
+    // Showing usually leaves the window on top and in the foreground already; asking again
+    // would still restack it and erase it and its children (under Wine, a window-server
+    // round trip and a redraw each).
+    if (!OnTopOfItsBand(wnd)) BringWindowToTop(wnd);
+    if (GetForegroundWindow() != wnd) SetForegroundWindow(wnd);
 }
 
 bool TCustomForm::CloseQuery() {

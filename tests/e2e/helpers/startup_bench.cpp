@@ -1,6 +1,8 @@
 // Benchmark: process start to the first paint of the main window, for Kelvora.exe and for
 // the minimal window program side by side, alternating, several rounds.
-//   startup_bench KELVORA_EXE MINIMAL_EXE [ROUNDS]
+//   startup_bench KELVORA_EXE MINIMAL_EXE [ROUNDS [BASELINE_KELVORA_EXE]]
+// With a baseline (another build of Kelvora), each round also starts it, so a change can be
+// judged against figures taken under the same load.
 // "Painted" means: the program's visible top-level window with the expected caption
 // exists and the screen shows blue at client point (20, 80) (Kelvora's banner there, the
 // minimal program's whole client area). A skinned Kelvora counts as painted only once its
@@ -141,13 +143,14 @@ double Median(std::vector<double> v) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: startup_bench KELVORA_EXE MINIMAL_EXE [ROUNDS]\n");
+        std::fprintf(stderr, "usage: startup_bench KELVORA_EXE MINIMAL_EXE [ROUNDS [BASELINE_KELVORA_EXE]]\n");
         return 2;
     }
     const int rounds = argc > 3 ? std::atoi(argv[3]) : 5;
     const std::string kelvora = CopyToTemp(argv[1], "kelvora-bench-app", false);
     const std::string minimal = CopyToTemp(argv[2], "kelvora-bench-minimal", true);
-    std::vector<double> k, m, kp;
+    const std::string baseline = argc > 4 ? CopyToTemp(argv[4], "kelvora-bench-baseline", false) : std::string();
+    std::vector<double> k, m, kp, b;
     // One unmeasured start of each first: the first start in a prefix loads more. Kelvora's
     // also tells whether it is skinned, and so what it has to wait for.
     const bool skinned = TimeToReady(kelvora, "Kelvora", Ready::FirstPaint, true).skinned;
@@ -155,19 +158,25 @@ int main(int argc, char** argv) {
     std::printf("Kelvora %s\n", skinned ? "is skinned: timed to its first skinned paint (the skin answers its ping)"
                                        : "is not skinned: timed to its first paint");
     TimeToReady(minimal, "Minimal", Ready::FirstPaint);
+    if (!baseline.empty()) TimeToReady(baseline, "Kelvora", kelvoraReady);
     for (int i = 0; i < rounds; ++i) {
+        const Start sb = baseline.empty() ? Start{} : TimeToReady(baseline, "Kelvora", kelvoraReady);
+        const double tb = sb.ms;
         const Start sk = TimeToReady(kelvora, "Kelvora", kelvoraReady);
         const double tk = sk.ms;
         const double tm = TimeToReady(minimal, "Minimal", Ready::FirstPaint).ms;
         if (skinned)
-            std::printf("round %d: Kelvora %.0f ms (client first painted at %.0f ms), minimal %.0f ms\n", i + 1, tk,
+            std::printf("round %d: Kelvora %.0f ms (client first painted at %.0f ms), minimal %.0f ms", i + 1, tk,
                         sk.painted, tm);
         else
-            std::printf("round %d: Kelvora %.0f ms, minimal %.0f ms\n", i + 1, tk, tm);
+            std::printf("round %d: Kelvora %.0f ms, minimal %.0f ms", i + 1, tk, tm);
+        if (!baseline.empty()) std::printf(", baseline %.0f ms", tb);
+        std::printf("\n");
         std::fflush(stdout);
         if (sk.painted >= 0) kp.push_back(sk.painted);
         if (tk >= 0) k.push_back(tk);
         if (tm >= 0) m.push_back(tm);
+        if (tb >= 0) b.push_back(tb);
     }
     const double mk = Median(k), mm = Median(m);
     std::printf("median start to first %spaint: Kelvora %.0f ms, minimal %.0f ms, ratio %.2f\n",
@@ -175,5 +184,8 @@ int main(int argc, char** argv) {
     if (skinned && !kp.empty())
         std::printf("median start to the first paint of Kelvora's client area: %.0f ms, ratio %.2f\n", Median(kp),
                     mm > 0 ? Median(kp) / mm : 0.0);
-    return k.size() == static_cast<size_t>(rounds) && m.size() == static_cast<size_t>(rounds) ? 0 : 1;
+    if (!baseline.empty())
+        std::printf("median baseline: %.0f ms, ratio %.2f\n", Median(b), mm > 0 ? Median(b) / mm : 0.0);
+    const size_t expected = static_cast<size_t>(rounds);
+    return k.size() == expected && m.size() == expected && (baseline.empty() || b.size() == expected) ? 0 : 1;
 }

@@ -6,59 +6,26 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <new>
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
-using SubclassProc = LRESULT(CALLBACK*)(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-using SetSubclassFn = BOOL(WINAPI*)(HWND, SubclassProc, UINT_PTR, DWORD_PTR);
-using RemoveSubclassFn = BOOL(WINAPI*)(HWND, SubclassProc, UINT_PTR);
-using DefSubclassFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
-
-// comctl32's subclass chain, taken by ordinal: older versions export it only that way.
-struct SubclassApi {
-    SetSubclassFn set = nullptr;
-    RemoveSubclassFn remove = nullptr;
-    DefSubclassFn def = nullptr;
-
-    static const SubclassApi& Get() {
-        static const SubclassApi api = [] {
-            SubclassApi a;
-            // Stays loaded for the life of the process: windows keep calling into it.
-            HMODULE comctl = LoadLibraryA("comctl32.dll");
-            if (comctl) {
-                a.set = reinterpret_cast<SetSubclassFn>(
-                    reinterpret_cast<void*>(GetProcAddress(comctl, MAKEINTRESOURCEA(410))));
-                a.remove = reinterpret_cast<RemoveSubclassFn>(
-                    reinterpret_cast<void*>(GetProcAddress(comctl, MAKEINTRESOURCEA(412))));
-                a.def = reinterpret_cast<DefSubclassFn>(
-                    reinterpret_cast<void*>(GetProcAddress(comctl, MAKEINTRESOURCEA(413))));
-            }
-            return a;
-        }();
-        if (!api.set || !api.remove || !api.def) throw EOutOfResources("Window subclassing is not available");
-        return api;
-    }
-};
-
-struct Hook : std::enable_shared_from_this<Hook> {
+struct Hook {
     THookToken token;
     THookProc proc;
     TDetachedEvent onDetached;
     bool removed = false;
 };
+using Hooks = std::vector<std::shared_ptr<Hook>>;
 
-// The hooks of one window, oldest first.
+// The hooks of one window, oldest first, and the procedure that was there before the
+// chain's own procedure went on.
 struct WindowContext {
-    std::vector<std::shared_ptr<Hook>> hooks;
-    LONG_PTR chainProc = 0;  // the window procedure once comctl32's chain was put on
+    Hooks hooks;
+    LONG_PTR previous = 0;
 
-    std::shared_ptr<Hook> Find(THookToken token) const {
-        for (const auto& h : hooks) {
-            if (h->token == token) return h;
-        }
-        return nullptr;
-    }
     std::shared_ptr<Hook> Take(THookToken token) {
         auto it = std::find_if(hooks.begin(), hooks.end(),
                                [token](const std::shared_ptr<Hook>& h) { return h->token == token; });
@@ -70,7 +37,67 @@ struct WindowContext {
     }
 };
 
-ATOM ContextAtom() {
+// The contexts of every hooked window, found in process on each message (a window property
+// would cost a round trip to the window server per message under some systems). The table
+// is never destroyed: windows can still get messages while static objects are torn down.
+class ContextTable {
+public:
+    static ContextTable& Get() {
+        alignas(ContextTable) static unsigned char storage[sizeof(ContextTable)];
+        static ContextTable* table = ::new (storage) ContextTable();
+        return *table;
+    }
+
+    // The window's hooks (a copy, which keeps each alive through a dispatch) and its
+    // previous procedure; false when the window has no context.
+    bool Snapshot(HWND window, Hooks& hooks, LONG_PTR& previous) {
+        Lock lock(lock_);
+        auto it = contexts_.find(window);
+        if (it == contexts_.end()) return false;
+        hooks = it->second->hooks;
+        previous = it->second->previous;
+        return true;
+    }
+    template <class F>
+    auto With(HWND window, F f) {
+        Lock lock(lock_);
+        auto it = contexts_.find(window);
+        return f(it == contexts_.end() ? nullptr : it->second.get());
+    }
+    WindowContext* Make(HWND window, LONG_PTR previous) {
+        Lock lock(lock_);
+        auto& slot = contexts_[window];
+        slot = std::make_unique<WindowContext>();
+        slot->previous = previous;
+        return slot.get();
+    }
+    void Drop(HWND window) {
+        std::unique_ptr<WindowContext> gone;
+        Lock lock(lock_);
+        auto it = contexts_.find(window);
+        if (it == contexts_.end()) return;
+        gone = std::move(it->second);
+        contexts_.erase(it);
+    }
+
+private:
+    ContextTable() { InitializeCriticalSection(&lock_); }
+
+    class Lock {
+    public:
+        explicit Lock(CRITICAL_SECTION& l) : l_(l) { EnterCriticalSection(&l_); }
+        ~Lock() { LeaveCriticalSection(&l_); }
+        Lock(const Lock&) = delete;
+        Lock& operator=(const Lock&) = delete;
+
+    private:
+        CRITICAL_SECTION& l_;
+    };
+    CRITICAL_SECTION lock_;
+    std::unordered_map<HWND, std::unique_ptr<WindowContext>> contexts_;
+};
+
+ATOM MarkAtom() {
     static GlobalAtomHandle atom = [] {
         char name[64];
         std::snprintf(name, sizeof name, "WindowHooks%.8X%.8X",
@@ -81,41 +108,27 @@ ATOM ContextAtom() {
     return atom.get();
 }
 
-// The window property owns its window's context: set when the first hook comes, freed
-// with the last one (no table that static destruction could take away before the last
-// window goes).
-WindowContext* ContextOf(HWND window) {
-    return static_cast<WindowContext*>(GetPropA(window, MAKEINTATOM(ContextAtom())));
+LRESULT CALLBACK ChainProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+
+// Takes one hook off at WM_NCDESTROY and tells its owner.
+void DetachAtDestroy(HWND window, THookToken token) {
+    std::shared_ptr<Hook> gone =
+        ContextTable::Get().With(window, [token](WindowContext* c) { return c ? c->Take(token) : nullptr; });
+    if (gone && gone->onDetached) GuardedDispatch([&] { gone->onDetached(); });
 }
 
-WindowContext* MakeContext(HWND window) {
-    auto made = std::make_unique<WindowContext>();
-    if (!SetPropA(window, MAKEINTATOM(ContextAtom()), made.get())) throw EOutOfResources("Cannot hook the window");
-    return made.release();  // now owned through the property
-}
-
-void DropContextIfEmpty(HWND window) {
-    WindowContext* context = ContextOf(window);
-    if (!context || !context->hooks.empty()) return;
-    std::unique_ptr<WindowContext> owned(static_cast<WindowContext*>(RemovePropA(window, MAKEINTATOM(ContextAtom()))));
-}
-
-LRESULT CALLBACK HookProc(HWND window, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR token, DWORD_PTR data) {
-    const SubclassApi& api = SubclassApi::Get();
-    // The reference data is the hook itself (kept by the window's context while it is
-    // installed); held for the call, so removal from inside the hook does not free it.
-    auto* installed = reinterpret_cast<Hook*>(data);
-    if (!installed || installed->removed) return api.def(window, msg, wp, lp);
-    std::shared_ptr<Hook> hook = installed->shared_from_this();
-
-    TMessage m;
-    m.Msg = msg;
-    m.WParam = wp;
-    m.LParam = lp;
+// Runs the message through hooks[0, count), newest first, then the previous procedure.
+void RunChain(HWND window, UINT msg, const Hooks& hooks, size_t count, LONG_PTR previous, TMessage& m) {
+    while (count > 0 && hooks[count - 1]->removed) --count;
+    if (count == 0) {
+        m.Result = CallWindowProcW(reinterpret_cast<WNDPROC>(previous), window, m.Msg, m.WParam, m.LParam);
+        return;
+    }
+    const std::shared_ptr<Hook>& hook = hooks[count - 1];
     bool passedOn = false;
     const TWndMethod next = [&](TMessage& n) {
         passedOn = true;
-        n.Result = api.def(window, n.Msg, n.WParam, n.LParam);
+        RunChain(window, msg, hooks, count - 1, previous, n);
     };
     bool finished = false;
     GuardedDispatch([&] {
@@ -125,55 +138,97 @@ LRESULT CALLBACK HookProc(HWND window, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR 
     // The rest of the chain must see the window go, and a failed hook leaves the message
     // to the procedures under it.
     if (!passedOn && (msg == WM_NCDESTROY || !finished)) next(m);
+    if (msg == WM_NCDESTROY) DetachAtDestroy(window, hook->token);
+}
 
+// The one procedure every hooked window gets (set as a Unicode procedure, so hooks see
+// messages in the same form whatever the window's class).
+LRESULT CALLBACK ChainProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+    Hooks hooks;
+    LONG_PTR previous = 0;
+    if (!ContextTable::Get().Snapshot(window, hooks, previous)) return DefWindowProcW(window, msg, wp, lp);
+    TMessage m;
+    m.Msg = msg;
+    m.WParam = wp;
+    m.LParam = lp;
+    RunChain(window, msg, hooks, hooks.size(), previous, m);
     if (msg == WM_NCDESTROY) {
-        api.remove(window, HookProc, token);
-        WindowContext* now = ContextOf(window);
-        std::shared_ptr<Hook> gone = now ? now->Take(token) : nullptr;
-        DropContextIfEmpty(window);
-        if (gone && gone->onDetached) GuardedDispatch([&] { gone->onDetached(); });
+        // Hooks added while the window was going are taken off too; then the context goes.
+        Hooks left;
+        ContextTable::Get().With(window, [&left](WindowContext* c) {
+            if (c) left.swap(c->hooks);
+            return 0;
+        });
+        for (const auto& h : left) h->removed = true;
+        ContextTable::Get().Drop(window);
+        RemovePropA(window, MAKEINTATOM(MarkAtom()));
+        for (const auto& h : left)
+            if (h->onDetached) GuardedDispatch([&] { h->onDetached(); });
     }
     return m.Result;
+}
+
+// The window's context, made (with the chain's procedure put on) when it has none. A
+// context whose window went without its WM_NCDESTROY reaching the chain is stale: the
+// window property the chain sets is gone with that window.
+WindowContext* ContextFor(HWND window) {
+    const bool marked = GetPropA(window, MAKEINTATOM(MarkAtom())) != nullptr;
+    WindowContext* context = ContextTable::Get().With(window, [](WindowContext* c) { return c; });
+    if (context && marked) return context;
+    if (context) ContextTable::Get().Drop(window);
+    if (!SetPropA(window, MAKEINTATOM(MarkAtom()), reinterpret_cast<HANDLE>(1)))
+        throw EOutOfResources("Cannot hook the window");
+    SetLastError(0);
+    const LONG_PTR previous = SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ChainProc));
+    if (!previous && GetLastError()) {
+        RemovePropA(window, MAKEINTATOM(MarkAtom()));
+        throw EOutOfResources("Cannot subclass the window");
+    }
+    return ContextTable::Get().Make(window, previous);
 }
 
 }  // namespace
 
 THookToken SubclassWindow(HWND window, THookProc proc, TDetachedEvent onDetached) {
     if (!window || !IsWindow(window)) throw EInvalidOperation("Cannot hook a window that does not exist");
-    const SubclassApi& api = SubclassApi::Get();
     auto hook = std::make_shared<Hook>();
     hook->token = NewHookToken();
     hook->proc = std::move(proc);
     hook->onDetached = std::move(onDetached);
-
-    WindowContext* context = ContextOf(window);
-    if (!context) context = MakeContext(window);
-    context->hooks.push_back(hook);
-    if (!api.set(window, HookProc, hook->token, reinterpret_cast<DWORD_PTR>(hook.get()))) {
-        context->Take(hook->token);
-        DropContextIfEmpty(window);
-        throw EOutOfResources("Cannot subclass the window");
-    }
-    if (context->hooks.size() == 1) context->chainProc = GetWindowLongPtrA(window, GWLP_WNDPROC);
+    WindowContext* context = ContextFor(window);
+    ContextTable::Get().With(window, [&](WindowContext* c) {
+        if (c == context) c->hooks.push_back(hook);
+        return 0;
+    });
     return hook->token;
 }
 
 bool UnsubclassWindow(HWND window, THookToken token) {
-    WindowContext* context = window ? ContextOf(window) : nullptr;
-    if (!context || !context->Take(token)) return false;
-    const SubclassApi& api = SubclassApi::Get();
-    // comctl32 puts the window's first procedure back when its last subclass goes, even
-    // when a procedure set with SetWindowLongPtr sits on top (which would be thrown off,
-    // and break when it hands messages to the chain it saved). Then an inert subclass
-    // (id 0, no hook) keeps the chain until the window goes.
-    if (context->hooks.empty() && GetWindowLongPtrA(window, GWLP_WNDPROC) != context->chainProc)
-        api.set(window, HookProc, 0, 0);
-    api.remove(window, HookProc, token);
-    DropContextIfEmpty(window);
+    if (!window) return false;
+    LONG_PTR previous = 0;
+    bool last = false;
+    const bool found = ContextTable::Get().With(window, [&](WindowContext* c) {
+        if (!c || !c->Take(token)) return false;
+        last = c->hooks.empty();
+        previous = c->previous;
+        return true;
+    });
+    if (!found) return false;
+    // With its last hook gone the window gets its procedure back, unless a procedure set
+    // with SetWindowLongPtr since sits on top: that one saved the chain's procedure and may
+    // call it or put it back, so the chain stays, passing everything on, until the window goes.
+    if (last && GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ChainProc)) {
+        SetWindowLongPtrW(window, GWLP_WNDPROC, previous);
+        ContextTable::Get().Drop(window);
+        RemovePropA(window, MAKEINTATOM(MarkAtom()));
+    }
     return true;
 }
 
 bool IsWindowHooked(HWND window, THookToken token) {
-    WindowContext* context = window ? ContextOf(window) : nullptr;
-    return context && context->Find(token) != nullptr;
+    if (!window) return false;
+    return ContextTable::Get().With(window, [token](WindowContext* c) {
+        return c && std::any_of(c->hooks.begin(), c->hooks.end(),
+                                [token](const std::shared_ptr<Hook>& h) { return h->token == token; });
+    });
 }

@@ -9,11 +9,12 @@
 //   each hook is taken off and its onDetached runs;
 // - an exception escaping a hook goes to the framework's error handling and never into
 //   the system (a message the hook had not passed on yet is then passed on).
-// It stands on comctl32's per-window subclass chain, which lives in one window procedure:
-// a procedure set with SetWindowLongPtr after the first hook runs before every hook (also
-// ones added later) and stays in place whatever hooks come and go; it can put back the
-// procedure it saved at any time. The hooks of a window are kept in one context found
-// through one window property.
+// The hooks of a window share one place among its procedures: the first hook puts one
+// procedure on the window (with SetWindowLongPtr) and every hook runs inside it, newest
+// first. A procedure set with SetWindowLongPtr after the first hook runs before every hook
+// (also ones added later) and stays in place whatever hooks come and go; it can put back
+// the procedure it saved at any time. The hooks of a window are found in process, so a
+// message costs no window-server round trip on the way through them.
 #include "framework/HookChain.h"
 
 #include <windows.h>

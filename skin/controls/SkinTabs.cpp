@@ -146,15 +146,14 @@ HWND TSkinTab::ScrollUpDown() const {
 
 // The tab-scroll arrows appear only once the tabs no longer fit, so this runs on every
 // paint too.
-HWND TSkinTab::AttachScrollUpDown() {
+void TSkinTab::AttachScrollUpDown() {
     HWND arrows = ScrollUpDown();
-    if (!arrows) return nullptr;
+    if (!arrows) return;
     if (TSkinUpDown* current = upDown_.Get(); current && current->Handle() == arrows && current->State != skDestroyed)
-        return arrows;
+        return;
     auto* skinner = MakeComponent<TSkinUpDown>(this);
     skinner->AttachWindow(arrows, SkinData(), FormSkinner(), Canvas);
     upDown_ = TComponentRef<TSkinUpDown>(skinner);
-    return arrows;
 }
 
 bool TSkinTab::BeforeMessage(TMessage& m) {
@@ -162,12 +161,6 @@ bool TSkinTab::BeforeMessage(TMessage& m) {
         case WM_PAINT:
             if (!imagesReady_) return true;
             PaintHandler(m);
-            return false;
-        case WM_ERASEBKGND:
-            // The skinned paint covers the whole client area opaquely: the control's own
-            // background fill would only be painted over.
-            if (!imagesReady_) return true;
-            m.Result = 1;
             return false;
         case WM_LBUTTONDOWN: {
             if (!CloseBoxes) return true;
@@ -277,11 +270,11 @@ std::vector<TRect> TSkinTab::ComposeStrip(const TRect& strip, int side, const TT
     return boxes;
 }
 
-void TSkinTab::Present(HDC dc, int width, int height, HWND arrows) {
+void TSkinTab::Present(HDC dc, int width, int height) {
     HDC src = target_.Prepare(width, height);
     if (!src) return;
     const int saved = SaveDC(dc);
-    if (arrows && IsWindowVisible(arrows)) {
+    if (HWND arrows = ScrollUpDown(); arrows && IsWindowVisible(arrows)) {
         RECT r;
         GetWindowRect(arrows, &r);
         MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
@@ -295,7 +288,7 @@ void TSkinTab::Present(HDC dc, int width, int height, HWND arrows) {
 void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0 || !imagesReady_) return;
-    HWND arrows = AttachScrollUpDown();
+    AttachScrollUpDown();
     const int side = TabSideFromStyle(static_cast<uint32_t>(WindowLong(GWL_STYLE)));
     if (side != Orientation) PrepareImages();
     PixelBuffer* target = Target(width, height);
@@ -307,7 +300,7 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
     TTabStrip tabs = GatherStrip(Enabled != 0);
     tabs.closeBoxes = CloseBoxes != 0;
     closeRects_ = ComposeStrip(TabStripArea(width, height, display, side), side, TabFaceOf(images_), tabs);
-    Present(dc, width, height, arrows);
+    Present(dc, width, height);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -484,7 +477,7 @@ void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
     const TTabFace face{&buttons.Image, {buttons.LeftWidth, buttons.TopHeight, buttons.RightWidth, buttons.BottomHeight},
                         buttons.SafeFrameCount(), buttons.Trans != 0, buttons.Tile != 0};
     ComposeStrip({0, 0, width, height}, tabTop, face, tabs);
-    Present(dc, width, height, ScrollUpDown());
+    Present(dc, width, height);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -49,16 +49,15 @@ protected:
     // The off-screen picture of the window's size, filled with the parent's colour.
     PixelBuffer* Target(int width, int height);
     // Copies the finished picture to dc (around a visible tab-scroll up-down) and paints the
-    // graphic children in Mode 2. arrows: the tab-scroll up-down, if any.
-    void Present(HDC dc, int width, int height, HWND arrows);
+    // graphic children in Mode 2.
+    void Present(HDC dc, int width, int height);
     // Draws the strip through the composition buffer and places it; returns the close boxes.
     std::vector<TRect> ComposeStrip(const TRect& strip, int side, const TTabFace& face, const TTabStrip& tabs);
     HWND ScrollUpDown() const;
 
 private:
     void PrepareImages();
-    // Skins the tab-scroll up-down if there is one now; returns it (null: none).
-    HWND AttachScrollUpDown();
+    void AttachScrollUpDown();
     // A press on the close box of tab index: the form may keep the page (non-zero answer).
     void CloseTab(int index);
     HWND FormWindow() const;

@@ -130,17 +130,6 @@ protected:
         return false;
     }
 
-    // The frame as the skinner puts it on the window, client area left zero.
-    PixelBuffer PrintedFrame() const {
-        RECT r{};
-        GetWindowRect(w, &r);
-        PixelBuffer picture(r.right - r.left, r.bottom - r.top);
-        BufferDc dc(picture);
-        SendMessageA(w, SKINMSG_PRINTFRAME, reinterpret_cast<WPARAM>(dc.get()), 0x41A2);
-        GdiFlush();
-        return picture;
-    }
-
     // One non-client mouse message at a screen point, with the hit code the window gives.
     LRESULT Mouse(UINT msg, POINT at) {
         const LPARAM l = MAKELPARAM(at.x, at.y);
@@ -171,9 +160,9 @@ TEST_F(CaptionButtons, CloseOnlyWhenPressedAndReleasedOnTheButton) {
     EXPECT_EQ(0, Mouse(WM_NCLBUTTONDOWN, on));
     EXPECT_EQ(2, close->State);
     EXPECT_EQ(composed, skinner->FrameCompositions());
-    const PixelBuffer cells = PrintedFrame();
+    const PixelBuffer cells = PrintedFrame(w);
     skinner->ForgetPictures();
-    const PixelBuffer whole = PrintedFrame();
+    const PixelBuffer whole = PrintedFrame(w);
     ASSERT_EQ(cells.Width() * cells.Height(), whole.Width() * whole.Height());
     EXPECT_TRUE(std::equal(cells.Bits(), cells.Bits() + cells.Width() * cells.Height(), whole.Bits()));
     EXPECT_EQ(close, skinner->HotObject);

@@ -1,11 +1,14 @@
 #pragma once
-// Waiting with the message loop running, and driving a menu's modal loop from a test:
-// shared by the skin manager's and the menu skinners' tests.
+// Waiting with the message loop running, driving a menu's modal loop from a test, and the
+// menu skinners' fixture with a managing skin: shared by the skin manager's and menu tests.
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
 #include "framework/Forms.h"
+#include "tests/win32/SkinTestSupport.h"
 
 // Runs the message loop until done() holds; false when timeoutMs passes first.
 inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
@@ -34,3 +37,26 @@ inline HWND OpenMenuWindow() {
     HWND w = FindWindowA("#32768", nullptr);
     return w && IsWindowVisible(w) ? w : nullptr;
 }
+
+// A host form whose skin data (ours) makes the skin manager, with a menu item image; the
+// manager goes again after each test, and no menu step is left behind.
+class ManagedMenuSkinTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TSkinManager::Destroy();
+        host = MakeUnowned<TForm>();
+        data = OurManagingSkinData(host.get());
+        manager = TSkinManager::Instance();
+        ASSERT_NE(manager, nullptr);
+        ASSERT_TRUE(data->Skin().MenuItem);
+    }
+    void TearDown() override {
+        g_whileOpen = nullptr;
+        TSkinManager::Destroy();
+        host.reset();
+    }
+
+    TUnowned<TForm> host;
+    TSkinData* data = nullptr;
+    TSkinManager* manager = nullptr;
+};

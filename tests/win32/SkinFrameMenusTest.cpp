@@ -31,32 +31,8 @@ uint32_t ScreenColour(int x, int y) {
     return GetPixel(screen.get(), x, y) & 0xFFFFFF;
 }
 
-// The frame as the skinner paints it (non-client area, window coordinates).
-PixelBuffer PrintedFrame(HWND w) {
-    RECT r{};
-    GetWindowRect(w, &r);
-    PixelBuffer picture(r.right - r.left, r.bottom - r.top);
-    BufferDc dc(picture);
-    SendMessageA(w, SKINMSG_PRINTFRAME, reinterpret_cast<WPARAM>(dc.get()), 0x41A2);
-    dc.Pixels();
-    return picture;
-}
-
-class SkinFrameMenus : public ::testing::Test {
+class SkinFrameMenus : public ManagedMenuSkinTest {
 protected:
-    void SetUp() override {
-        TSkinManager::Destroy();
-        host = MakeUnowned<TForm>();
-        data = OurManagingSkinData(host.get());
-        manager = TSkinManager::Instance();
-        ASSERT_NE(manager, nullptr);
-        ASSERT_TRUE(data->Skin().MenuItem);
-    }
-    void TearDown() override {
-        g_whileOpen = nullptr;
-        TSkinManager::Destroy();
-        host.reset();
-    }
     // The skinner the manager gave the window, once it is active.
     TSkinForm* ActiveSkinnerOf(HWND w) {
         TSkinForm* skinner = nullptr;
@@ -74,10 +50,6 @@ protected:
         SetTimer(nullptr, 0, 30, MenuTick);
         start();
     }
-
-    TUnowned<TForm> host;
-    TSkinData* data = nullptr;
-    TSkinManager* manager = nullptr;
 };
 
 // The middle colour of the MenuItem element's selected cell.

@@ -31,15 +31,12 @@ uint32_t ScreenColour(HWND window, int x, int y) {
     return GetPixel(screen.get(), r.left + x, r.top + y) & 0xFFFFFF;
 }
 
-class SkinMenus : public ::testing::Test {
+class SkinMenus : public ManagedMenuSkinTest {
 protected:
     void SetUp() override {
-        TSkinManager::Destroy();
-        host = MakeUnowned<TForm>();
-        data = OurManagingSkinData(host.get());
-        manager = TSkinManager::Instance();
-        ASSERT_NE(manager, nullptr);
-        ASSERT_TRUE(data->Skin().MenuItem && HasMenuBackground(data->Skin()));
+        ManagedMenuSkinTest::SetUp();
+        if (HasFatalFailure()) return;
+        ASSERT_TRUE(HasMenuBackground(data->Skin()));
         host->SetBounds(60, 60, 320, 220);
         host->Show();
         ASSERT_TRUE(PumpUntil([&] { return manager->FindFormSkinner(host->Handle()) != nullptr; }, 3000));
@@ -51,11 +48,6 @@ protected:
         }
         InstallMenuItemHandlers(*menu, data);
     }
-    void TearDown() override {
-        g_whileOpen = nullptr;
-        TSkinManager::Destroy();
-        host.reset();
-    }
     // Opens the menu; step runs inside its loop until it returns true, then it closes.
     void WithOpenMenu(std::function<bool()> step) {
         g_whileOpen = std::move(step);
@@ -63,9 +55,6 @@ protected:
         SetForegroundWindow(host->Handle());
         menu->Popup(120, 120);
     }
-    TUnowned<TForm> host;
-    TSkinData* data = nullptr;
-    TSkinManager* manager = nullptr;
     TPopupMenu* menu = nullptr;
 };
 

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "framework/Component.h"
+#include "framework/Graphics.h"
+#include "framework/PrivateMessages.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinManager.h"
 #include "skin/data/SkinReader.h"
@@ -46,4 +48,16 @@ inline TSkinData* OurManagingSkinData(TComponent* owner) {
     data->ReadSkinStream(stream.data(), stream.size());
     data->Loaded();
     return data;
+}
+
+// The frame as the window's skinner prints it: a picture of the whole window (window
+// coordinates) with the client area left zero.
+inline PixelBuffer PrintedFrame(HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    PixelBuffer picture(r.right - r.left, r.bottom - r.top);
+    BufferDc dc(picture);
+    SendMessageA(w, SKINMSG_PRINTFRAME, reinterpret_cast<WPARAM>(dc.get()), SKINMSG_ANNOUNCE_COOKIE);
+    dc.Pixels();
+    return picture;
 }

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 struct TrayNotifyIconData {
     DWORD cbSize;
@@ -41,7 +42,38 @@ constexpr UINT TrayCallbackMessage = WM_USER + 0x400;  // 0x0800
 
 using ShellNotifyCall = std::function<bool(DWORD message, const TrayNotifyIconData& data)>;
 
-// Calls the installed function, Shell_NotifyIconA unless a test replaced it.
+// Calls the installed function; unless a test replaced it, Shell_NotifyIconA through the
+// process's TrayShellMemory.
 bool CallShellNotify(DWORD message, TrayNotifyIconData& data);
 // Replaces the function (an empty one restores Shell_NotifyIconA) and returns the old one.
 ShellNotifyCall SetShellNotifyCall(ShellNotifyCall call);
+
+// What the shell was told and answered about each icon (handler window and id) of the
+// process. Each call goes to another process (the one that owns the taskbar), so a call
+// whose answer is already known is answered here: the shell refuses to modify or delete an
+// icon it does not have and to add one it has, and a modify that repeats the record last
+// accepted changes nothing. An icon this process never added is absent; after a refused
+// add or an unanswered call the state is unknown, and unknown icons always reach the shell.
+class TrayShellMemory {
+public:
+    explicit TrayShellMemory(ShellNotifyCall shell);
+    bool Call(DWORD message, const TrayNotifyIconData& data);
+    // The shell re-created its taskbar: what it had is no longer known.
+    void Forget();
+
+private:
+    enum class Known : uint8_t { Shown, Unknown };
+    struct Icon {
+        HWND window;
+        UINT id;
+        Known state;
+        TrayNotifyIconData accepted;  // the last record the shell took, while Shown
+    };
+    Icon* Find(const TrayNotifyIconData& data);
+    ShellNotifyCall shell_;
+    std::vector<Icon> icons_;  // icons not in the list are absent
+};
+
+// The shell re-created its taskbar (the "TaskbarCreated" broadcast): the next calls for
+// every icon reach the shell.
+void ForgetTrayShellState();

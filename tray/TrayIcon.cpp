@@ -373,7 +373,10 @@ void TTrayIcon::AppWindowHook(TMessage& message) {
     }
     // The shell re-created its taskbar: a visible icon has to be added again.
     const UINT taskbarCreated = TaskbarCreatedMessage();
-    if (taskbarCreated != 0 && message.Msg == taskbarCreated && iconVisible_) AddIcon();
+    if (taskbarCreated != 0 && message.Msg == taskbarCreated) {
+        ForgetTrayShellState();
+        if (iconVisible_) AddIcon();
+    }
 }
 
 // --- the owner's window procedure ------------------------------------------------------

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
@@ -291,6 +292,53 @@ TEST_F(TrayIconTest, HideTaskbarButtonHidesTheApplicationWindowForGood) {
     HideTaskbarButton();
     EXPECT_FALSE(IsWindowVisible(app));
     EXPECT_TRUE(GetWindowLongA(app, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+}
+
+// Only calls whose answer is not known go to the shell: the main window's start sends
+// the add, the tip and the version, and after the taskbar's re-creation everything goes
+// through again.
+TEST(TrayShellMemoryTest, AnswersKnownCallsAndAsksTheShellOtherwise) {
+    std::vector<DWORD> asked;
+    bool shellAnswer = true;
+    TrayShellMemory memory([&](DWORD message, const TrayNotifyIconData&) {
+        asked.push_back(message);
+        return shellAnswer;
+    });
+    TrayNotifyIconData icon{};
+    icon.hWnd = reinterpret_cast<HWND>(0x1234);
+    icon.uID = 7;
+    TrayNotifyIconData other = icon;
+    other.uID = 8;
+
+    // The main window's start: icon, index, visible, refresh, visible again, version,
+    // tip, visible again.
+    EXPECT_FALSE(memory.Call(MODIFY, icon));
+    EXPECT_FALSE(memory.Call(MODIFY, icon));
+    EXPECT_TRUE(memory.Call(ADD, icon));
+    EXPECT_TRUE(memory.Call(MODIFY, icon));
+    EXPECT_FALSE(memory.Call(ADD, icon));
+    EXPECT_TRUE(memory.Call(SETVERSION, icon));
+    std::strcpy(icon.szTip, "Kelvora");
+    EXPECT_TRUE(memory.Call(MODIFY, icon));
+    EXPECT_FALSE(memory.Call(ADD, icon));
+    EXPECT_EQ(asked, (Msgs{ADD, SETVERSION, MODIFY}));
+
+    // Another icon of the same window is a separate one; a refused add leaves it unknown.
+    asked.clear();
+    shellAnswer = false;
+    EXPECT_FALSE(memory.Call(ADD, other));
+    EXPECT_FALSE(memory.Call(MODIFY, other));
+    EXPECT_EQ(asked, (Msgs{ADD, MODIFY}));
+
+    // The taskbar was re-created: the add goes to the shell again.
+    asked.clear();
+    shellAnswer = true;
+    memory.Forget();
+    EXPECT_TRUE(memory.Call(ADD, icon));
+    EXPECT_TRUE(memory.Call(DEL, icon));
+    EXPECT_FALSE(memory.Call(MODIFY, icon));
+    EXPECT_FALSE(memory.Call(DEL, icon));
+    EXPECT_EQ(asked, (Msgs{ADD, DEL}));
 }
 
 }  // namespace

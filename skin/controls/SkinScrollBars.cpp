@@ -123,6 +123,24 @@ void HideOverlay(TScrollOverlay* o) {
     if (o) o->HideOverlay();
 }
 
+// Whether any part of a window shows: it is visible and its ancestors' client areas do not
+// clip it away entirely.
+bool OnScreen(HWND wnd) {
+    if (!wnd || !IsWindowVisible(wnd)) return false;
+    RECT r{};
+    GetWindowRect(wnd, &r);
+    for (HWND w = wnd; GetWindowLongPtrA(w, GWL_STYLE) & WS_CHILD;) {
+        const HWND parent = GetAncestor(w, GA_PARENT);
+        if (!parent) break;
+        RECT client{};
+        GetClientRect(parent, &client);
+        MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        if (!IntersectRect(&r, &r, &client)) return false;
+        w = parent;
+    }
+    return true;
+}
+
 void FreeOverlay(TScrollOverlay*& o) {
     if (o) TComponent::Free(o);
     o = nullptr;
@@ -396,6 +414,17 @@ void TSkinScrollbar::AttachScroll(TWinControl* control, TSkinData* skinData, TSk
         SetColour = 1;
         SetPropText("FixedColor", std::to_string(FaceOf(skinData)));
     }
+    // An overlay is a window of its own: a control that does not show yet (on a hidden
+    // page, or past the edge of its window) gets its overlays when it first paints.
+    if (OnScreen(control->Handle())) MakeOverlays();
+    HookControl(control);
+    Attached = 1;
+    State = skAttached;
+}
+
+void TSkinScrollbar::MakeOverlays() {
+    TWinControl* control = Control();
+    if (horizontal_ || vertical_ || !control) return;
     for (TOverlayKind kind : {okHorizontal, okVertical}) {
         if (SingleBar && kind == okHorizontal) continue;
         TScrollOverlay* o = MakeComponent<TScrollOverlay>(this);
@@ -405,9 +434,6 @@ void TSkinScrollbar::AttachScroll(TWinControl* control, TSkinData* skinData, TSk
         o->SetEnabled(control->Enabled());
         if (!control->Visible()) o->HideOverlay();
     }
-    HookControl(control);
-    Attached = 1;
-    State = skAttached;
 }
 
 void TSkinScrollbar::PlaceBoth() {
@@ -455,6 +481,7 @@ void TSkinScrollbar::AfterMessage(TMessage& m) {
             break;
         case CM_VISIBLECHANGED:
             if (m.WParam) {
+                if (OnScreen(Handle())) MakeOverlays();
                 PlaceBoth();
             } else {
                 HideOverlay(horizontal_);
@@ -483,6 +510,7 @@ void TSkinScrollbar::AfterMessage(TMessage& m) {
 }
 
 void TSkinScrollbar::DrawSkin(HDC, const RECT&) {
+    MakeOverlays();
     const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
     for (TScrollOverlay* o : {horizontal_, vertical_}) {
         if (!o) continue;

@@ -117,6 +117,7 @@ protected:
     TScrollOverlay* vertical_ = nullptr;
 
 private:
+    void MakeOverlays();
     void PlaceBoth();
     void FrameWindow(HDC dc);
 };

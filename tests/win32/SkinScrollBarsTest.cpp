@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "framework/Handles.h"
 #include "framework/StdCtrls.h"
@@ -123,6 +124,40 @@ TEST_F(SkinScrollBars, SizeBoxBetweenTwoBarsIsButtonFace) {
     const COLORREF face = ColourToRGB(data->Skin().ButtonFace());
     EXPECT_EQ(face, GetPixel(dc.get(), vbar.left - w.left + 2, hbar.top - w.top + 2));
     EXPECT_EQ(face, GetPixel(dc.get(), vbar.right - w.left - 1, hbar.bottom - w.top - 1));
+}
+
+// Overlays are windows: a list that does not show (a hidden panel's, one past the form's
+// edge) gets none until it paints, and then covers its bar as any other.
+TEST_F(SkinScrollBars, ListNotShowingGetsItsOverlaysWhenItFirstPaints) {
+    auto* panel = MakeComponent<TPanel>(form.get());
+    panel->SetParent(form.get());
+    panel->SetBounds(0, 0, 200, 200);
+    panel->SetVisible(false);
+    TListBox* hidden = MakeList(40);
+    hidden->SetParent(panel);
+    TListBox* outside = MakeList(40);
+    outside->SetBounds(10, 400, 150, 120);  // below the 300-pixel client area
+    auto* hiddenSkinner = MakeComponent<TSkinScrollbar>(hidden);
+    hiddenSkinner->AttachScroll(hidden, data.get(), nullptr, nullptr);
+    auto* outsideSkinner = MakeComponent<TSkinScrollbar>(outside);
+    outsideSkinner->AttachScroll(outside, data.get(), nullptr, nullptr);
+    Pump();
+    EXPECT_EQ(nullptr, hiddenSkinner->Vertical());
+    EXPECT_EQ(nullptr, outsideSkinner->Vertical());
+    EXPECT_EQ(nullptr, outsideSkinner->Horizontal());
+
+    panel->SetVisible(true);
+    Pump();
+    ASSERT_NE(nullptr, hiddenSkinner->Vertical());
+    ASSERT_TRUE(hiddenSkinner->Vertical()->Shown);
+    EXPECT_TRUE(SameRect(Bar(hidden->Handle(), OBJID_VSCROLL).rcScrollBar, ScreenRect(hiddenSkinner->Vertical()->Handle())));
+    EXPECT_EQ(hiddenSkinner->Vertical()->Handle(), GetWindow(hidden->Handle(), GW_HWNDPREV));
+
+    outside->SetBounds(200, 10, 150, 120);
+    Pump();
+    ASSERT_NE(nullptr, outsideSkinner->Vertical());
+    EXPECT_TRUE(outsideSkinner->Vertical()->Shown);
+    EXPECT_TRUE(SameRect(Bar(outside->Handle(), OBJID_VSCROLL).rcScrollBar, ScreenRect(outsideSkinner->Vertical()->Handle())));
 }
 
 TEST_F(SkinScrollBars, RecreatedListGetsAWorkingSkinnerFromTheFormSkinner) {

@@ -165,7 +165,6 @@ void TSkinControl::PaintWindow(HDC dc) {
     WindowRect = r;
     const RECT rect = AtOrigin(r);
     Enabled = (WindowLong(GWL_STYLE) & WS_DISABLED) ? 0 : 1;
-    Focused = GetFocus() == handle_ ? 1 : 0;
     // A failed drawing leaves the window as its own procedure painted it.
     try {
         if (dc) {
@@ -293,7 +292,6 @@ void TSkinControl::PaintHandler(TMessage& m) {
         if (!dc || !GetWindowRect(handle_, &r)) return;
         WindowRect = r;
         Enabled = (WindowLong(GWL_STYLE) & WS_DISABLED) ? 0 : 1;
-        Focused = GetFocus() == handle_ ? 1 : 0;
         DrawSkin(dc, AtOrigin(r));
     };
     if (HDC dc = reinterpret_cast<HDC>(m.WParam)) {
@@ -340,6 +338,12 @@ bool TSkinControl::SetPropText(const std::string& name, const std::string& value
 
 void TSkinControl::SkinnerWndProc(TMessage& m, const TWndMethod& next) {
     NextGuard guard(LifeToken(), currentNext_, &next);
+    // Focus is followed here, switched on or not, instead of asking the system on every
+    // paint (a round trip to the window server under Wine).
+    if (m.Msg == WM_SETFOCUS)
+        Focused = 1;
+    else if (m.Msg == WM_KILLFOCUS)
+        Focused = 0;
     if (m.Msg == SKINMSG_ENABLE) {
         SkinActive = static_cast<int32_t>(m.WParam) > 0 ? 1 : 0;
         if (SkinActive) Repaint();
@@ -361,6 +365,7 @@ void TSkinControl::HookControl(TControl* control) {
     if (!control) return;
     UnhookControl();
     hookedControl_ = TComponentRef<TControl>(control);
+    TakeFocusState();
     controlHook_ = control->HookWindowProc([this](TMessage& m, const TWndMethod& next) { SkinnerWndProc(m, next); },
                                            [this] { controlHook_ = 0; });
 }
@@ -371,7 +376,12 @@ void TSkinControl::UnhookControl() {
     hookedControl_ = TComponentRef<TControl>();
 }
 
+void TSkinControl::TakeFocusState() {
+    if (handle_) Focused = GetFocus() == handle_ ? 1 : 0;
+}
+
 void TSkinControl::HookWindow(HWND window) {
+    TakeFocusState();
     windowHook_ = TWindowSubclass(
         window, [this](TMessage& m, const TWndMethod& next) { SkinnerWndProc(m, next); },
         [this] { windowHook_.Reset(); });

@@ -145,7 +145,13 @@ protected:
     void UnhookControl();
     // Subclasses a bare window with SkinnerWndProc (AttachWindow).
     void HookWindow(HWND window);
-    void SetHandle(HWND handle) { handle_ = handle; }
+    // Focused as the system has it now; from then on WM_SETFOCUS and WM_KILLFOCUS keep it.
+    void TakeFocusState();
+    void SetHandle(HWND handle) {
+        if (handle == handle_) return;
+        handle_ = handle;
+        TakeFocusState();
+    }
     void SetSkinData(TSkinData* data) { skinData_ = data; }
     void SetFormSkinner(TSkinForm* form);
     void SetControl(TWinControl* control) { control_ = control; }

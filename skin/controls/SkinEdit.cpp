@@ -60,6 +60,10 @@ void TSkinEdit::Detach() {
 
 void TSkinEdit::AfterMessage(TMessage& m) {
     switch (m.Msg) {
+    case WM_PARENTNOTIFY:
+        // A child came or went: the up-down is looked for again at the next paint.
+        if (LOWORD(m.WParam) == WM_CREATE || LOWORD(m.WParam) == WM_DESTROY) upDownSought_ = false;
+        break;
     case WM_NCPAINT:
         // The system draws the 3-D border again here: the frame goes back over it.
         PaintWindow(nullptr);
@@ -96,6 +100,7 @@ void TSkinEdit::PrintFrame(HDC dc) {
 void TSkinEdit::FindUpDown() {
     HWND edit = Handle();
     if (!edit) return;
+    upDownSought_ = true;
     HWND child = GetWindow(edit, GW_CHILD);
     while (child && !IsUpDownClass(child)) child = GetWindow(child, GW_HWNDNEXT);
     if (!child) return;
@@ -117,9 +122,28 @@ void TSkinEdit::FindUpDown() {
     upDown->AttachWindow(child, SkinData(), FormSkinner(), Canvas);
 }
 
-void TSkinEdit::DrawSkin(HDC dc, const RECT& rect) {
+void TSkinEdit::SeekUpDown() {
     TSkinData* data = SkinData();
-    if (data && SkinHas(data->SkinControls, xcSpin) && !upDown_) FindUpDown();
+    if (data && SkinHas(data->SkinControls, xcSpin) && !upDown_ && !upDownSought_) FindUpDown();
+}
+
+bool TSkinEdit::HasBorder() const {
+    RECT window, client;
+    if (!GetWindowRect(Handle(), &window) || !GetClientRect(Handle(), &client)) return false;
+    return EditHasBorder(client.right, client.bottom, window.right - window.left, window.bottom - window.top);
+}
+
+void TSkinEdit::PaintWindow(HDC dc) {
+    // A borderless edit has no frame to draw: no window DC for it.
+    if (!dc && !HasBorder()) {
+        SeekUpDown();
+        return;
+    }
+    TSkinControl::PaintWindow(dc);
+}
+
+void TSkinEdit::DrawSkin(HDC dc, const RECT& rect) {
+    SeekUpDown();
     RECT client;
     if (!dc || !GetClientRect(Handle(), &client)) return;
     if (!EditHasBorder(client.right, client.bottom, rect.right - rect.left, rect.bottom - rect.top)) return;

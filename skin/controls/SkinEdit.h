@@ -18,15 +18,20 @@ public:
     ~TSkinEdit() override;
     void Detach() override;
     void AfterMessage(TMessage& m) override;
+    void PaintWindow(HDC dc) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
 
     // The skinner of the up-down found inside the edit (owned by the edit's owner side).
     TSkinUpDown* UpDown() const { return upDown_.Get(); }
 
 private:
+    // The up-down inside the edit, looked for once (again after a child came or went).
+    void SeekUpDown();
     void FindUpDown();
+    bool HasBorder() const;
     void PrintFrame(HDC dc);
     void PrintControl(TMessage& m);
 
     TComponentRef<TSkinUpDown> upDown_;
+    bool upDownSought_ = false;
 };

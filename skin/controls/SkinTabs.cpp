@@ -125,6 +125,7 @@ void TSkinTab::AttachWindow(HWND window, TSkinData* skinData, TSkinForm* formSki
 }
 
 void TSkinTab::PrepareImages() {
+    ++imagesVersion_;
     imagesReady_ = false;
     images_ = TTabImages{};
     Orientation = TabSideFromStyle(static_cast<uint32_t>(WindowLong(GWL_STYLE)));
@@ -247,9 +248,23 @@ TTabStrip TSkinTab::GatherStrip(bool enabled) {
 }
 
 PixelBuffer* TSkinTab::Target(int width, int height) {
+    pane_.valid = false;
     if (!target_.Prepare(width, height)) return nullptr;
     target_.Pixels().Fill(PixelFromColour(ColourToRGB(ParentColour())));
     return &target_.Pixels();
+}
+
+PixelBuffer* TSkinTab::PaneBase(int width, int height, const TRect& display) {
+    const uint32_t background = ColourToRGB(ParentColour());
+    const bool same = pane_.valid && pane_.width == width && pane_.height == height && pane_.display == display &&
+                      pane_.background == background && pane_.images == imagesVersion_ &&
+                      target_.Pixels().Width() == width && target_.Pixels().Height() == height;
+    if (same) return target_.Prepare(width, height) ? &target_.Pixels() : nullptr;
+    PixelBuffer* target = Target(width, height);
+    if (!target) return nullptr;
+    PaintTabPane(*target, images_, display);
+    pane_ = TPaneKey{true, width, height, display, background, imagesVersion_};
+    return target;
 }
 
 std::vector<TRect> TSkinTab::ComposeStrip(const TRect& strip, int side, const TTabFace& face, const TTabStrip& tabs) {
@@ -291,12 +306,10 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
     AttachScrollUpDown();
     const int side = TabSideFromStyle(static_cast<uint32_t>(WindowLong(GWL_STYLE)));
     if (side != Orientation) PrepareImages();
-    PixelBuffer* target = Target(width, height);
-    if (!target) return;
     RECT adjusted{0, 0, width, height};
     SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&adjusted));
     const TRect display = TabDisplayArea(FromRECT(adjusted), side);
-    PaintTabPane(*target, images_, display);
+    if (!PaneBase(width, height, display)) return;
     TTabStrip tabs = GatherStrip(Enabled != 0);
     tabs.closeBoxes = CloseBoxes != 0;
     closeRects_ = ComposeStrip(TabStripArea(width, height, display, side), side, TabFaceOf(images_), tabs);

@@ -48,6 +48,10 @@ protected:
     TTabStrip GatherStrip(bool enabled);
     // The off-screen picture of the window's size, filled with the parent's colour.
     PixelBuffer* Target(int width, int height);
+    // The same with the pane drawn over display; kept from the last paint while the size,
+    // the display area, the colour and the images stay (each paint composes the strip anew
+    // over its own area, which the pane never reaches).
+    PixelBuffer* PaneBase(int width, int height, const TRect& display);
     // Copies the finished picture to dc (around a visible tab-scroll up-down) and paints the
     // graphic children in Mode 2.
     void Present(HDC dc, int width, int height);
@@ -64,6 +68,16 @@ private:
 
     TTabImages images_;
     bool imagesReady_ = false;
+    uint32_t imagesVersion_ = 0;  // counts PrepareImages calls
+    // What the kept pane in target_ was drawn for; valid false after any other use.
+    struct TPaneKey {
+        bool valid = false;
+        int width = 0, height = 0;
+        TRect display{};
+        uint32_t background = 0;
+        uint32_t images = 0;
+    };
+    TPaneKey pane_;
     std::vector<TRect> closeRects_;
     TTabBuffer target_;
     TTabBuffer comp_;

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <string>
+#include <utility>
 
 #include "framework/Handles.h"
 #include "framework/PrivateMessages.h"
@@ -69,15 +70,29 @@ void FillColour(HDC dc, const RECT& rect, uint32_t colour) {
     if (brush) FillRect(dc, &rect, brush.get());
 }
 
-// The square between a window's two bars, in ButtonFace, when both overlays show.
-void FillSizeBox(HWND wnd, const TScrollOverlay* h, const TScrollOverlay* v, const TSkinData* data) {
+// The square between a window's two bars, in ButtonFace, when both overlays show; drawn
+// on dc (window coordinates) or, without one, on the window's own DC.
+void FillSizeBox(HWND wnd, const TScrollOverlay* h, const TScrollOverlay* v, const TSkinData* data,
+                 HDC dc = nullptr) {
     if (!wnd || !h || !v || !h->Shown || !v->Shown) return;
     SCROLLBARINFO hi, vi;
     if (!BarInfo(wnd, OBJID_HSCROLL, hi) || !BarInfo(wnd, OBJID_VSCROLL, vi)) return;
     const POINT topLeft = ScreenToWindow(wnd, {vi.rcScrollBar.left, hi.rcScrollBar.top});
     const POINT bottomRight = ScreenToWindow(wnd, {vi.rcScrollBar.right, hi.rcScrollBar.bottom});
-    WindowDc dc(wnd, true);
-    if (dc) FillColour(dc.get(), {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y}, FaceOf(data));
+    const RECT box{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+    if (dc) {
+        FillColour(dc, box, FaceOf(data));
+        return;
+    }
+    WindowDc own(wnd, true);
+    if (own) FillColour(own.get(), box, FaceOf(data));
+}
+
+// True when the overlay lies exactly over the bar the system reports.
+bool Covers(TScrollOverlay* o, const SCROLLBARINFO& bar) {
+    if (!o || !o->Shown || !o->HandleAllocated()) return false;
+    RECT r{};
+    return GetWindowRect(o->Handle(), &r) && EqualRect(&r, &bar.rcScrollBar);
 }
 
 // Puts a plain-memory picture on a DC at (x, y).
@@ -302,7 +317,17 @@ bool TScrollOverlay::PaintBar(HDC dc) {
     s.tracking = Tracking != 0;
     if (!ComposeBar(picture_, data, s)) return false;
     ShowPicture(dc, 0, 0, picture_);
+    painted_ = {g.screen.right - g.screen.left, g.screen.bottom - g.screen.top, g.thumbStart, g.thumbEnd, g.enabled};
     return true;
+}
+
+bool TScrollOverlay::Stale() const {
+    if (Tracking || picture_.Empty()) return true;
+    TBarGeometry g;
+    if (!QueryGeometry(g)) return true;
+    const TPainted now{g.screen.right - g.screen.left, g.screen.bottom - g.screen.top, g.thumbStart, g.thumbEnd,
+                       g.enabled};
+    return !(now == painted_);
 }
 
 void TScrollOverlay::MouseMove(TMessage& m) {
@@ -455,7 +480,39 @@ void TSkinScrollbar::FrameWindow(HDC dc) {
     if (inner) FrameRect(dc, &r, inner.get());
 }
 
+// The overlays cover every bar the window shows (at least one) and what is left of the
+// non-client area is the border that FrameWindow paints (none without DrawBorder): the
+// system's painting of that area would not show.
+bool TSkinScrollbar::OverlaysCoverNonClient() const {
+    const HWND w = Handle();
+    RECT window{}, covered{};
+    if (!w || !GetWindowRect(w, &window) || !GetClientRect(w, &covered)) return false;
+    MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&covered), 2);
+    bool any = false;
+    for (const auto& [object, overlay] : {std::pair{OBJID_HSCROLL, horizontal_}, std::pair{OBJID_VSCROLL, vertical_}}) {
+        SCROLLBARINFO info;
+        if (!BarInfo(w, object, info)) return false;
+        if ((info.rgstate[0] & STATE_SYSTEM_INVISIBLE) || IsRectEmpty(&info.rcScrollBar)) continue;
+        if (!Covers(overlay, info)) return false;
+        UnionRect(&covered, &covered, &info.rcScrollBar);
+        any = true;
+    }
+    const LONG border = DrawBorder ? 2 : 0;
+    return any && covered.left - window.left <= border && covered.top - window.top <= border &&
+           window.right - covered.right <= border && window.bottom - covered.bottom <= border;
+}
+
 bool TSkinScrollbar::BeforeMessage(TMessage& m) {
+    if (m.Msg == WM_NCPAINT && OverlaysCoverNonClient()) {
+        // Only the border and the size box: the bars under the overlays are not drawn.
+        WindowDc dc(Handle(), true);
+        if (dc) {
+            if (DrawBorder) FrameWindow(dc.get());
+            FillSizeBox(Handle(), horizontal_, vertical_, SkinData(), dc.get());
+        }
+        m.Result = 0;
+        return false;
+    }
     if (m.Msg == WM_NCPAINT && DrawBorder) {
         CallOldProc(m);
         {
@@ -509,15 +566,22 @@ void TSkinScrollbar::AfterMessage(TMessage& m) {
     }
 }
 
+void TSkinScrollbar::PaintWindow(HDC) {
+    // The control's own painting stays in its client area: the bars and the border need no
+    // DC here, only overlays that no longer show the bar as it stands.
+    if (Handle()) DrawSkin(nullptr, RECT{});
+}
+
 void TSkinScrollbar::DrawSkin(HDC, const RECT&) {
     MakeOverlays();
     const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
     for (TScrollOverlay* o : {horizontal_, vertical_}) {
         if (!o) continue;
-        if (o->Shown)
-            o->Invalidate();
-        else if (style & (o == vertical_ ? WS_VSCROLL : WS_HSCROLL))
+        if (o->Shown) {
+            if (o->Stale()) o->Invalidate();
+        } else if (style & (o == vertical_ ? WS_VSCROLL : WS_HSCROLL)) {
             o->Place();
+        }
     }
     FillSizeBox(Handle(), horizontal_, vertical_, SkinData());
 }

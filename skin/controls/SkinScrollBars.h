@@ -48,6 +48,8 @@ public:
     // The part under a client point.
     TScrollPart HitTest(POINT clientPoint) const;
     void Paint(TCanvas& canvas) override;
+    // True when the bar no longer stands as last painted (or is being dragged).
+    bool Stale() const;
 
     TSkinControl* OwnerSkinner = nullptr;
     HWND TargetHandle = nullptr;
@@ -91,6 +93,16 @@ private:
     void ButtonDown(TMessage& m);
     void ButtonUp(TMessage& m);
     PixelBuffer picture_;  // the last painted bar (plain memory), kept for the next paint
+    // The bar as last painted: size, thumb, enabled.
+    struct TPainted {
+        int32_t width = 0, height = 0, thumbStart = 0, thumbEnd = 0;
+        bool enabled = true;
+        bool operator==(const TPainted& o) const {
+            return width == o.width && height == o.height && thumbStart == o.thumbStart && thumbEnd == o.thumbEnd &&
+                   enabled == o.enabled;
+        }
+    };
+    TPainted painted_;
 };
 
 class TSkinScrollbar : public TSkinControl {
@@ -103,6 +115,8 @@ public:
     void Detach() override;
     bool BeforeMessage(TMessage& m) override;
     void AfterMessage(TMessage& m) override;
+    // No DC is taken: the bars are the overlays', the border is painted with the frame.
+    void PaintWindow(HDC dc) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
     void SkinChanged() override;
 
@@ -120,6 +134,7 @@ private:
     void MakeOverlays();
     void PlaceBoth();
     void FrameWindow(HDC dc);
+    bool OverlaysCoverNonClient() const;
 };
 
 class TSkinScrollbarH : public TSkinControl {

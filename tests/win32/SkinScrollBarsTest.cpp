@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
@@ -102,7 +103,9 @@ TEST_F(SkinScrollBars, OverlayFollowsTheBarOfAListAsItAppearsAndGoes) {
     EXPECT_FALSE(IsWindowVisible(v->Handle()));
 }
 
-TEST_F(SkinScrollBars, SizeBoxBetweenTwoBarsIsButtonFace) {
+// A memo whose bars both have overlays: its non-client area is the skin's two-line frame
+// and the ButtonFace size box, and a scroll moves the overlay's thumb.
+TEST_F(SkinScrollBars, MemoFrameSizeBoxAndThumbWithBothBarsCovered) {
     auto* memo = MakeComponent<TMemo>(form.get());
     memo->SetParent(form.get());
     memo->SetBounds(10, 10, 200, 150);
@@ -124,6 +127,24 @@ TEST_F(SkinScrollBars, SizeBoxBetweenTwoBarsIsButtonFace) {
     const COLORREF face = ColourToRGB(data->Skin().ButtonFace());
     EXPECT_EQ(face, GetPixel(dc.get(), vbar.left - w.left + 2, hbar.top - w.top + 2));
     EXPECT_EQ(face, GetPixel(dc.get(), vbar.right - w.left - 1, hbar.bottom - w.top - 1));
+    const COLORREF shadow = ColourToRGB(data->Skin().Colours[scButtonShadow]);
+    const int height = w.bottom - w.top;
+    for (int x : {0, 1}) {
+        EXPECT_EQ(x == 0 ? shadow : face, GetPixel(dc.get(), x, height / 2)) << x;
+        EXPECT_EQ(x == 0 ? shadow : face, GetPixel(dc.get(), (w.right - w.left) / 2, x)) << x;
+    }
+
+    // The thumb goes down with the text.
+    auto column = [&] {
+        WindowDc overlay(skinner->Vertical()->Handle());
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < vbar.bottom - vbar.top; ++y) pixels.push_back(GetPixel(overlay.get(), (vbar.right - vbar.left) / 2, y));
+        return pixels;
+    };
+    const std::vector<COLORREF> top = column();
+    SendMessageA(memo->Handle(), EM_LINESCROLL, 0, 40);  // no scroll message: only the repaint tells
+    Pump();
+    EXPECT_NE(top, column());
 }
 
 // Overlays are windows: a list that does not show (a hidden panel's, one past the form's

@@ -14,6 +14,28 @@ bool OnTopOfItsBand(HWND wnd) {
     return true;
 }
 
+// Whether the process was started with a show command of its own (a shortcut set to start
+// minimised or maximised), which the system may apply to a ShowWindow call.
+bool StartedWithShowCommand() {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoA(&startup);
+    const WORD show = startup.wShowWindow;
+    return (startup.dwFlags & STARTF_USESHOWWINDOW) && show != SW_SHOWNORMAL && show != SW_SHOW &&
+           show != SW_SHOWDEFAULT;
+}
+
+// Shows a hidden, normal top-level window as ShowWindow(SW_SHOWNORMAL) does (WM_SHOWWINDOW,
+// then shown on top, frame recalculated, activated), except that the window and its
+// children are erased at their first paint rather than at once: ShowWindow erases the
+// window and every child on the spot, and a skin that takes the window over at its
+// activation would erase them all again in its own look right after.
+void ShowNormalErasingLater(HWND wnd) {
+    SendMessageA(wnd, WM_SHOWWINDOW, TRUE, 0);
+    if (!IsWindow(wnd) || IsWindowVisible(wnd)) return;
+    SetWindowPos(wnd, HWND_TOP, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_FRAMECHANGED | SWP_NOSIZE | SWP_NOMOVE | SWP_DEFERERASE);
+}
+
 // Command ids the MDI client gives its children's entries in a window menu.
 constexpr UINT kFirstMdiChildId = 0xFF00;
 
@@ -308,7 +330,11 @@ void TCustomForm::UpdateWindowState() {
     const int show = windowState_ == wsMinimized ? SW_SHOWMINIMIZED
                      : windowState_ == wsMaximized ? SW_SHOWMAXIMIZED
                                                    : SW_SHOWNORMAL;
-    ShowWindow(wnd, show);
+    if (show == SW_SHOWNORMAL && !IsWindowVisible(wnd) && !IsIconic(wnd) && !IsZoomed(wnd) &&
+        !(GetWindowLongPtrA(wnd, GWL_STYLE) & WS_CHILD) && !StartedWithShowCommand())
+        ShowNormalErasingLater(wnd);
+    else
+        ShowWindow(wnd, show);
     if (!activeControl_) SelectNext(nullptr, true, true);
     if (OnShow) OnShow(this);
 }

@@ -213,7 +213,9 @@ void TSkinForm::Activate() {
     AdoptMdiChildForm();
     Initialised = 1;
     SystemMenu = GetSystemMenu(w, FALSE);
-    RebuildIconBitmap();
+    // The icon's picture made when the frame was set up still stands unless the caption's
+    // icon changed since without a WM_SETICON to this window (which makes it again).
+    if (IconBitmap.Empty() || WindowIcon != CaptionIcon()) RebuildIconBitmap();
     GetClientRect(w, &ClientRect);
     RECT outer{};
     GetWindowRect(w, &outer);
@@ -265,7 +267,9 @@ void TSkinForm::Announce() {
 
 void TSkinForm::FitWindowToClient(bool useClientRect, bool redraw) {
     HWND w = windowHandle_;
-    const UINT noRedraw = redraw ? 0 : SWP_NOREDRAW;
+    // Without drawing, nothing is erased either: what the window still owes (it may not
+    // have been painted since it was shown) is erased with the pass that redraws it.
+    const UINT noRedraw = redraw ? 0 : SWP_NOREDRAW | SWP_DEFERERASE;
     if (ShowState == TShowState::Maximised) {
         SetWindowPos(w, nullptr, 0, 0, 0, 0, kFrameChangedOnly | noRedraw);
         return;

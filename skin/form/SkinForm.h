@@ -78,6 +78,8 @@ public:
     void PaintFrame(HDC dc);  // dc null: the window DC
     void BuildRegion();
     void RebuildIconBitmap();
+    // The icon the caption shows: the window's small (else big) icon, else its owner's.
+    HICON CaptionIcon() const;
 
     LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam);
     // The frame's state as the portable layout and painters take it.

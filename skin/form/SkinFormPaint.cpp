@@ -243,11 +243,15 @@ void TSkinForm::BuildRegion() {
     if (region && SetWindowRgn(windowHandle_, region.get(), TRUE)) region.release();
 }
 
-void TSkinForm::RebuildIconBitmap() {
-    HWND w = windowHandle_;
-    HICON icon = SmallIconOf(w);
+HICON TSkinForm::CaptionIcon() const {
+    HICON icon = SmallIconOf(windowHandle_);
     if (!icon)
-        if (HWND app = GetWindow(w, GW_OWNER)) icon = SmallIconOf(app);
+        if (HWND owner = GetWindow(windowHandle_, GW_OWNER)) icon = SmallIconOf(owner);
+    return icon;
+}
+
+void TSkinForm::RebuildIconBitmap() {
+    HICON icon = CaptionIcon();
     WindowIcon = icon;
     const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
     IconSize = cx;

@@ -59,6 +59,36 @@ TEST(FrameworkForms, BorderStyleIconsOwnerAndCentredPlacement) {
     form->Hide();
 }
 
+// Showing a form is WM_SHOWWINDOW, then the window shown and active; the form and its
+// children are erased at their first paint, not during the show (a skin that takes the
+// window over at its activation would have them all erased twice).
+TEST(FrameworkForms, ShowingAFormLeavesErasingToTheFirstPaint) {
+    auto form = MakeUnowned<TForm>();
+    form->SetClientSize(300, 200);
+    auto* panel = MakeComponent<TPanel>(form.get());
+    panel->SetParent(form.get());
+    panel->SetBounds(10, 10, 100, 100);
+    int shown = 0, formErased = 0, panelErased = 0;
+    form->HookWindowProc([&](TMessage& m, const TWndMethod& next) {
+        if (m.Msg == WM_SHOWWINDOW && m.WParam) ++shown;
+        if (m.Msg == WM_ERASEBKGND) ++formErased;
+        next(m);
+    });
+    panel->HookWindowProc([&](TMessage& m, const TWndMethod& next) {
+        if (m.Msg == WM_ERASEBKGND || m.Msg == WM_NCPAINT) ++panelErased;
+        next(m);
+    });
+    form->Show();
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    EXPECT_EQ(GetActiveWindow(), form->Handle());
+    EXPECT_EQ(formErased, 0);
+    EXPECT_EQ(panelErased, 0);
+    Pump();
+    EXPECT_GE(formErased, 1);
+    EXPECT_GE(panelErased, 1);
+}
+
 TEST(FrameworkForms, CloseAsksFirstHidesASecondaryFormAndReleaseFreesIt) {
     const int formsBefore = Screen->FormCount();
     auto* form = MakeComponent<TForm>(&*Application);

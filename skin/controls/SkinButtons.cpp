@@ -171,6 +171,7 @@ void TSkinButton::AttachWindow(HWND window, TSkinData* skinData, TSkinForm* form
 }
 
 bool TSkinButton::BeforeMessage(TMessage& m) {
+    if (AnswerEmptyNcPaint(m)) return false;
     switch (m.Msg) {
     case WM_PAINT:
         PaintHandler(m);

@@ -51,6 +51,7 @@ void TSkinGroupBox::Attach(TSkinForm* formSkinner, TSkinData* skinData, bool set
 }
 
 bool TSkinGroupBox::BeforeMessage(TMessage& m) {
+    if (AnswerEmptyNcPaint(m)) return false;
     if ((m.Msg == WM_PAINT || m.Msg == WM_PRINTCLIENT) && Mode == 1) {
         PaintHandler(m);
         return false;

@@ -314,6 +314,15 @@ void TSkinControl::EraseHandler(TMessage& m) {
     m.Result = 1;
 }
 
+bool TSkinControl::AnswerEmptyNcPaint(TMessage& m) {
+    RECT window, client;
+    if (m.Msg != WM_NCPAINT || !handle_ || !GetWindowRect(handle_, &window) || !GetClientRect(handle_, &client))
+        return false;
+    if (window.right - window.left != client.right || window.bottom - window.top != client.bottom) return false;
+    m.Result = 0;
+    return true;
+}
+
 void TSkinControl::TrackMouseLeave() {
     if (!handle_) return;
     TRACKMOUSEEVENT track{};

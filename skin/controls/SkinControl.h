@@ -104,6 +104,10 @@ public:
     void EraseHandler(TMessage& m);
     // Asks for one WM_MOUSELEAVE (TrackMouseEvent, TME_LEAVE).
     void TrackMouseLeave();
+    // WM_NCPAINT of a window without a non-client area (window and client rectangles of
+    // one size): nothing to draw, so the system's handler and the window DC it takes are
+    // skipped; true when so answered (Result 0).
+    bool AnswerEmptyNcPaint(TMessage& m);
 
     // The skinned control's published properties by name (missing: "", -1, nullptr).
     std::string PropText(const std::string& name) const;       // lower-cased

@@ -111,6 +111,7 @@ HDC TIndicatorCanvas::Dc() {
 TSkinStatusBar::TSkinStatusBar(TComponent* owner) : TSkinControl(owner) {}
 
 bool TSkinStatusBar::BeforeMessage(TMessage& m) {
+    if (AnswerEmptyNcPaint(m)) return false;
     switch (m.Msg) {
     case WM_PAINT:
         PaintHandler(m);
@@ -222,6 +223,7 @@ bool TSkinProgress::HasImage() const {
 }
 
 bool TSkinProgress::BeforeMessage(TMessage& m) {
+    if (AnswerEmptyNcPaint(m)) return false;
     switch (m.Msg) {
     case WM_PAINT:
         if (!HasImage()) return true;

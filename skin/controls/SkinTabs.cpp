@@ -158,6 +158,7 @@ void TSkinTab::AttachScrollUpDown() {
 }
 
 bool TSkinTab::BeforeMessage(TMessage& m) {
+    if (AnswerEmptyNcPaint(m)) return false;
     switch (m.Msg) {
         case WM_PAINT:
             if (!imagesReady_) return true;
@@ -500,6 +501,7 @@ TSkinTabSheet::TSkinTabSheet(TComponent* owner) : TSkinControl(owner) {}
 
 bool TSkinTabSheet::BeforeMessage(TMessage& m) {
     if (Mode != 0) return TSkinControl::BeforeMessage(m);
+    if (AnswerEmptyNcPaint(m)) return false;
     switch (m.Msg) {
         case WM_PAINT:
         case WM_PRINTCLIENT: PaintHandler(m); return false;

@@ -317,7 +317,7 @@ bool TScrollOverlay::PaintBar(HDC dc) {
     s.tracking = Tracking != 0;
     if (!ComposeBar(picture_, data, s)) return false;
     ShowPicture(dc, 0, 0, picture_);
-    painted_ = {g.screen.right - g.screen.left, g.screen.bottom - g.screen.top, g.thumbStart, g.thumbEnd, g.enabled};
+    painted_ = TPainted::Of(g);
     return true;
 }
 
@@ -325,9 +325,7 @@ bool TScrollOverlay::Stale() const {
     if (Tracking || picture_.Empty()) return true;
     TBarGeometry g;
     if (!QueryGeometry(g)) return true;
-    const TPainted now{g.screen.right - g.screen.left, g.screen.bottom - g.screen.top, g.thumbStart, g.thumbEnd,
-                       g.enabled};
-    return !(now == painted_);
+    return !(TPainted::Of(g) == painted_);
 }
 
 void TScrollOverlay::MouseMove(TMessage& m) {

@@ -97,6 +97,10 @@ private:
     struct TPainted {
         int32_t width = 0, height = 0, thumbStart = 0, thumbEnd = 0;
         bool enabled = true;
+        static TPainted Of(const TBarGeometry& g) {
+            return {g.screen.right - g.screen.left, g.screen.bottom - g.screen.top, g.thumbStart, g.thumbEnd,
+                    g.enabled};
+        }
         bool operator==(const TPainted& o) const {
             return width == o.width && height == o.height && thumbStart == o.thumbStart && thumbEnd == o.thumbEnd &&
                    enabled == o.enabled;

@@ -257,14 +257,14 @@ PixelBuffer* TSkinTab::Target(int width, int height) {
 
 PixelBuffer* TSkinTab::PaneBase(int width, int height, const TRect& display) {
     const uint32_t background = ColourToRGB(ParentColour());
-    const bool same = pane_.valid && pane_.width == width && pane_.height == height && pane_.display == display &&
-                      pane_.background == background && pane_.images == imagesVersion_ &&
-                      target_.Pixels().Width() == width && target_.Pixels().Height() == height;
+    const bool same = pane_.valid && pane_.display == display && pane_.background == background &&
+                      pane_.images == imagesVersion_ && target_.Pixels().Width() == width &&
+                      target_.Pixels().Height() == height;
     if (same) return target_.Prepare(width, height) ? &target_.Pixels() : nullptr;
     PixelBuffer* target = Target(width, height);
     if (!target) return nullptr;
     PaintTabPane(*target, images_, display);
-    pane_ = TPaneKey{true, width, height, display, background, imagesVersion_};
+    pane_ = TPaneKey{true, display, background, imagesVersion_};
     return target;
 }
 

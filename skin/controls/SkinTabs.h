@@ -69,10 +69,10 @@ private:
     TTabImages images_;
     bool imagesReady_ = false;
     uint32_t imagesVersion_ = 0;  // counts PrepareImages calls
-    // What the kept pane in target_ was drawn for; valid false after any other use.
+    // What the kept pane in target_ (of the target's size) was drawn for; valid false
+    // after any other use.
     struct TPaneKey {
         bool valid = false;
-        int width = 0, height = 0;
         TRect display{};
         uint32_t background = 0;
         uint32_t images = 0;
